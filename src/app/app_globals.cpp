@@ -1,0 +1,11 @@
+#include "app/app_globals.h"
+
+FormMain* MasterFrame = nullptr;
+int MasterWidth = 0;
+int MasterHeight = 0;
+std::array<FrameSlot, kFrameSlots> VOLDFrames;
+
+void ReleaseFrameSlot(int slot, const wxFrame* frame) {
+    if (slot >= 0 && slot < kFrameSlots && VOLDFrames[static_cast<size_t>(slot)].Holds(frame))
+        VOLDFrames[static_cast<size_t>(slot)].Clear();
+}

@@ -1,0 +1,152 @@
+// The record of the one character being created, saved or loaded.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "catalog/item_lists.h"
+
+class CharacterRace;
+class CharacterClass;
+
+// A sibling description: at most 74 characters, as the character file and sheet lay it out.
+class SiblingText {
+public:
+    static constexpr size_t kMaxLength = 74;
+    SiblingText& operator=(const std::string& text) {
+        text_ = text.substr(0, kMaxLength);
+        return *this;
+    }
+    const std::string& str() const { return text_; }
+    const char* c_str() const { return text_.c_str(); }
+    bool empty() const { return text_.empty(); }
+    void clear() { text_.clear(); }
+
+private:
+    std::string text_;
+};
+
+// Quirk counts by quirk-table row; an index outside 0..799 reads 0 and writes nowhere.
+class QuirkCounts {
+public:
+    static constexpr int kRows = 800;
+    int32_t& operator[](int row) {
+        if (row < 0 || row >= kRows) {
+            spare_ = 0;
+            return spare_;
+        }
+        return counts_[static_cast<size_t>(row)];
+    }
+    int32_t operator[](int row) const { return row < 0 || row >= kRows ? 0 : counts_[static_cast<size_t>(row)]; }
+    void fill(int32_t v) { counts_.fill(v); }
+
+private:
+    std::array<int32_t, kRows> counts_{};
+    int32_t spare_ = 0;
+};
+
+// Field names are the element names of the character file wherever the file carries them.
+class Character_Class {
+public:
+    std::array<int32_t, 7> ABILITY_BASE{}; // STR, DEX, CON, INT, WIS, CHA, COM
+    std::array<int32_t, 7> ABILITY_PERC{}; // percentile fraction of each score
+    CharacterRace* pRace = nullptr;
+    CharacterClass* pClass = nullptr;
+
+    SkillDataItem SKILL_SECTION;
+    SpellDataItem SPELL_SECTION;
+    TalentDataItem TALENT_SECTION;
+    ProfDataItem PROF_SECTION;
+    QuirkDataItem QUIRKANDFLAW_SECTION;
+    EquipDataItem EQUIPMENT_SECTION;
+    ClassDataItem CLASS_DATA;
+
+    int32_t HONOR_MOD = 0;
+    int32_t AGE = 0;
+    int32_t CHARACTER_HEIGHT = 0;
+    int32_t CHARACTER_WEIGHT = 0;
+    int32_t SOCIAL_ID = 0;
+    int32_t ABANDONED = 0;
+    int32_t MOTHER_ALIVE = 0;
+    int32_t FATHER_ALIVE = 0;
+    int32_t SIBLINGS = 0;
+    int32_t HONOR_BASE = 0;
+    int32_t HIT_POINTS = 0;
+    int32_t GOLDCOINS = 0;
+    int32_t SILVERCOINS = 0;
+    int32_t COPPERCOINS = 0;
+    int32_t HEREDITARY_DEBT = 0;
+    int32_t PROF_SLOTS = 0;
+    int32_t LEVEL = 0;
+    int32_t SPECIALIZED = 0;
+    int32_t HONOR_DIE = 0;
+    int32_t HONOR_DIE_BONUS = 0;
+    std::array<int32_t, 9> THIEF_SKILLS{}; // PP, OL, FT, RT, MS, HS, DN, CW, RL
+
+    std::string CHARACTER_NAME;
+    std::string RACE;
+    std::string SEX;
+    std::string CLASS_LONG_NAME;
+    std::string SOCIAL_CLASS;
+    std::string LEGITAMACY_OF_BIRTH;
+    std::string HANDEDNESS;
+    std::string CIRCUMSTANCE_OF_BIRTH;
+    std::string MOTHER_STATUS;
+    std::string FATHER_STATUS;
+    std::string MOTHER_QUALITY;
+    std::string FATHER_QUALITY;
+    std::string STEPPARENT;
+    std::string FAMILY_HERITAGE;
+    std::string BIRTH_ORDER;
+    std::string HONOR_DICE_TEXT;
+    std::string INHERITED_WEAPON;
+    std::string INHERITED_ARMOR;
+    std::string INHERITED_SHIELDHELMET;
+    std::string INHERITED_MOUNT;
+    std::string INHERITED_DEED;
+    std::string ALIGNMENT;
+    std::string SCHOOL_LOCATION;
+    std::string SCHOOL_TYPE;
+    std::string MASTER_QUALITY_NURTURE;
+    std::string MASTER_QUALITY_EDUCATION;
+    std::string CLASS_SIZE;
+    std::string CLASS_EQUIPMENT;
+    std::string CLASS_RANK;
+    std::string FINAL_OUTCOME;
+    std::string CAMP_TYPE;
+    std::string CAMP_QUALITY;
+    std::string CAMP_RESULTS;
+    std::vector<std::string> ACCIDENT_EVENT;
+    std::string SPECIALTY_ASSIGNMENT;
+    std::string AIT_QUALITY;
+    std::string STATE_OF_HOSTILITIES;
+    std::vector<std::string> WAR_EVENT;
+    std::string OCCUPYING_FORCE_ATTITUDE;
+    std::string OCCUPATION_EVENT;
+    std::string GUERILLA_EVENT;
+    std::vector<std::string> NONCOMBAT_EVENT;
+    std::string PA_THE_CALL;
+    std::string PA_SCHOOL_TYPE;
+    std::string PA_REVEREND_SUPERIOR_COMPETENCY;
+    std::string PA_REVEREND_SUPERIOR_PERSONALITY;
+    std::string PA_ACCOUTREMENTS;
+    std::string PA_RESIDENCY_LOCATION;
+    std::string PA_RESIDENCY_RESULTS;
+    std::string PA_FINAL_RESULTS;
+
+    std::array<SiblingText, 10> SIBLING_TEXT{}; // entry i belongs to sibling i + 1
+    QuirkCounts QUIRK_COUNT;                     // times each quirk-table row is held
+    // Magister's, Warlord's, Priest's, Rogue's Almanac: note this differs from the option flags' order.
+    std::array<bool, 4> BOOK_CLASS_FLAG{};
+
+    // Every text field, in declaration order, so the reset and the file code can walk them.
+    std::vector<std::string*> TextFields();
+    std::vector<std::vector<std::string>*> TextLists() {
+        return {&ACCIDENT_EVENT, &WAR_EVENT, &NONCOMBAT_EVENT};
+    }
+};
+
+// The one character: every step, the tree and the files read and write it directly.
+extern Character_Class current_character;

@@ -1,0 +1,37 @@
+#include "app/cx_application.h"
+
+#include <clocale>
+#include <memory>
+#include <wx/display.h>
+#include <wx/gdicmn.h>
+
+#include "app/app_globals.h"
+#include "app/program_data.h"
+#include "app/wx_prompter.h"
+#include "catalog/catalogues.h"
+#include "ui/form_main.h"
+
+FormMain* RunStartUp() {
+    program_data.ProgramVersion = "5.1";
+    program_data.WizardState = 0;
+    LoadCatalogues();
+    for (FrameSlot& slot : VOLDFrames)
+        slot.Clear();
+    wxDisplaySize(&MasterWidth, &MasterHeight);
+    MasterHeight -= 25;
+    auto* frame = new FormMain(nullptr, wxID_ANY, "Brindlekit", wxPoint(0, 0),
+                               wxSize(MasterWidth - 200, MasterHeight - 200));
+    MasterFrame = frame;
+    if (wxTheApp)
+        wxTheApp->SetTopWindow(frame);
+    frame->Show(true);
+    return frame;
+}
+
+bool cxApplication::OnInit() {
+    // GTK sets the user's locale; numbers in files, logs and fields always use a dot.
+    std::setlocale(LC_NUMERIC, "C");
+    SetPrompter(std::make_unique<WxPrompter>());
+    RunStartUp();
+    return true;
+}

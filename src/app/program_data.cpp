@@ -1,0 +1,3 @@
+#include "app/program_data.h"
+
+ProgramData program_data;

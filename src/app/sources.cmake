@@ -1,0 +1,14 @@
+# Start-up, records, dice, dice log, reset and options.
+list(APPEND BK_CORE_SOURCES
+    src/app/text_encoding.cpp
+    src/app/numbers.cpp
+    src/app/prompts.cpp
+    src/app/character.cpp
+    src/app/program_data.cpp
+)
+list(APPEND BK_UI_SOURCES
+    src/app/app_globals.cpp
+    src/app/cx_application.cpp
+    src/app/wx_prompter.cpp
+    src/app/app_icon.cpp
+)

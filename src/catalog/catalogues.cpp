@@ -1,0 +1,3 @@
+#include "catalog/catalogues.h"
+
+void LoadCatalogues() {}

@@ -1,0 +1,6 @@
+// Loading of the seven game-data catalogues at start-up.
+#pragma once
+
+// Loads races, classes, skills, spells, talents, proficiencies and equipment, in that order, from
+// their folders under the working directory.
+void LoadCatalogues();

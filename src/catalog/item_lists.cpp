@@ -1,0 +1,76 @@
+#include "catalog/item_lists.h"
+
+#include <iostream>
+
+namespace {
+
+template <class Node> const std::string& NameOf(const Node& node) { return node.name; }
+const std::string& NameOf(const ClassDataItem& node) { return node.CLASS_NAME; }
+
+} // namespace
+
+template <class Node> void DataList<Node>::AddTail(std::unique_ptr<Node> node) {
+    std::cout << "Adding Tail\n";
+    node->pNext.reset();
+    if (!pHead) {
+        pHead = std::move(node);
+        return;
+    }
+    std::cout << "Entering while loop\n";
+    Node* last = pHead.get();
+    while (last->pNext)
+        last = last->pNext.get();
+    std::cout << "Leaving while loop\n";
+    last->pNext = std::move(node);
+    std::cout << "Leaving Adding Tail\n";
+}
+
+template <class Node> void DataList<Node>::AddHead(std::unique_ptr<Node> node) {
+    node->pNext = std::move(pHead);
+    pHead = std::move(node);
+}
+
+template <class Node> void DataList<Node>::Remove(Node* node) {
+    if (!node || !pHead)
+        return;
+    if (pHead.get() == node) {
+        pHead = std::move(node->pNext);
+        return;
+    }
+    for (Node* p = pHead.get(); p->pNext; p = p->pNext.get()) {
+        if (p->pNext.get() == node) {
+            // Keep the removed node alive until it is unlinked, then let it go with its own link cleared.
+            std::unique_ptr<Node> removed = std::move(p->pNext);
+            p->pNext = std::move(removed->pNext);
+            return;
+        }
+    }
+}
+
+template <class Node> void DataList<Node>::Clear() {
+    // Unlink one node at a time so a long list never destroys itself recursively.
+    while (pHead)
+        pHead = std::move(pHead->pNext);
+}
+
+template <class Node> Node* DataList<Node>::Find(const std::string& text) const {
+    for (Node* p = pHead.get(); p; p = p->pNext.get())
+        if (NameOf(*p).find(text) != std::string::npos)
+            return p;
+    return nullptr;
+}
+
+template <class Node> size_t DataList<Node>::Count() {
+    size_t n = 0;
+    for (Node* p = pHead.get(); p; p = p->pNext.get())
+        ++n;
+    return n;
+}
+
+template class DataList<SkillDataItem>;
+template class DataList<SpellDataItem>;
+template class DataList<TalentDataItem>;
+template class DataList<ProfDataItem>;
+template class DataList<QuirkDataItem>;
+template class DataList<EquipDataItem>;
+template class DataList<ClassDataItem>;

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "app/numbers.h"
+#include "app/text_encoding.h"
+
+namespace {
+
+TEST(ParseLeadingIntTest, FollowsTheLeadingDigitsRuleAndSaturates) {
+    struct Case {
+        const char* text;
+        int32_t value;
+        bool fits;
+    } cases[] = {
+        {"25", 25, true},           {"025", 25, true},          {"+7", 7, true},
+        {"-3", -3, true},           {"  12abc", 12, true},      {"7a", 7, true},
+        {"", 0, true},              {"abc", 0, true},           {"-", 0, true},
+        {"2147483647", INT32_MAX, true}, {"-2147483648", INT32_MIN, true},
+        {"2147483648", INT32_MAX, false}, {"99999999999", INT32_MAX, false},
+        {"-99999999999", INT32_MIN, false}, {"000000000000000000001", 1, true},
+    };
+    for (const Case& c : cases) {
+        bool fits = !c.fits;
+        EXPECT_EQ(ParseLeadingInt(c.text, fits), c.value) << c.text;
+        EXPECT_EQ(fits, c.fits) << c.text;
+        EXPECT_EQ(ParseLeadingInt(c.text), c.value) << c.text;
+    }
+}
+
+TEST(ParseLeadingRealTest, ReadsADotWhateverTheLocale) {
+    EXPECT_DOUBLE_EQ(ParseLeadingReal("2.5"), 2.5);
+    EXPECT_DOUBLE_EQ(ParseLeadingReal("-0.5x"), -0.5);
+    EXPECT_DOUBLE_EQ(ParseLeadingReal("x"), 0.0);
+}
+
+TEST(FormatTest, WritesTextsOfAnyLength) {
+    const std::string big(5000, 'y');
+    EXPECT_EQ(Format("BP=%-6.1f | %s", 0.0, "x"), "BP=0.0    | x");
+    EXPECT_EQ(Format("%s", big.c_str()).size(), 5000u);
+}
+
+TEST(TextEncodingTest, Utf8WithLatin1Fallback) {
+    EXPECT_EQ(ToWx("Caf\xc3\xa9"), wxString::FromUTF8("Caf\xc3\xa9"));
+    // A lone 0xE9 is not UTF-8: it is read as Latin-1 e-acute.
+    EXPECT_EQ(ToWx("Caf\xe9"), wxString(L"Caf\u00e9"));
+    EXPECT_EQ(FromWx(ToWx("Caf\xe9")), "Caf\xc3\xa9");
+    EXPECT_EQ(FromWx(ToWx("plain")), "plain");
+    EXPECT_TRUE(ToWx("").empty());
+}
+
+} // namespace

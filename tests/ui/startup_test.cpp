@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+#include <wx/display.h>
+
+#include "app/app_globals.h"
+#include "app/cx_application.h"
+#include "app/program_data.h"
+#include "support/reset_globals.h"
+#include "support/scoped_temp_dir.h"
+#include "ui/form_main.h"
+#include "ui/ui_test_support.h"
+
+namespace {
+
+class StartUpTest : public GlobalsTest {};
+
+TEST_F(StartUpTest, OpensTheMainWindowWithEmptySlotsAndNoStepOpen) {
+    ScopedTempDir dir;
+    program_data.WizardState = 3;
+    VOLDFrames[5] = new wxFrame(nullptr, wxID_ANY, "stale"); // a slot left set must be emptied
+
+    FormMain* frame = RunStartUp();
+
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(MasterFrame, frame);
+    EXPECT_EQ(program_data.ProgramVersion, "5.1");
+    EXPECT_EQ(program_data.WizardState, 0);
+    for (const FrameSlot& slot : VOLDFrames)
+        EXPECT_FALSE(slot.IsSet());
+    EXPECT_EQ(frame->GetTitle(), "Brindlekit");
+    EXPECT_TRUE(frame->IsShown());
+
+    int w = 0, h = 0;
+    wxDisplaySize(&w, &h);
+    EXPECT_EQ(MasterWidth, w);
+    EXPECT_EQ(MasterHeight, h - 25);
+    if (w == 1024 && h == 768) {
+        EXPECT_EQ(MasterHeight, 743);
+        EXPECT_EQ(frame->GetPosition(), wxPoint(0, 0));
+        EXPECT_EQ(frame->GetSize(), wxSize(824, 543));
+    }
+}
+
+TEST(FrameSlotTest, KeepsItsValueButNeverReachesADestroyedWindow) {
+    FrameSlot slot;
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "slot"); // owned by wx
+    slot = frame;
+    EXPECT_TRUE(slot.IsSet());
+    EXPECT_EQ(slot.Live(), frame);
+    frame->Destroy();
+    PumpEvents();
+    EXPECT_TRUE(slot.IsSet());
+    EXPECT_EQ(slot.Live(), nullptr);
+    slot.Clear();
+    EXPECT_FALSE(slot.IsSet());
+}
+
+} // namespace

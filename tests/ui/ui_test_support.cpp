@@ -1,0 +1,64 @@
+#include "ui/ui_test_support.h"
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/frame.h>
+#include <wx/radiobut.h>
+#include <wx/toplevel.h>
+#include <wx/utils.h>
+
+void PumpEvents() {
+    if (!wxTheApp)
+        return;
+    for (int i = 0; i < 20; ++i) {
+        wxTheApp->ProcessPendingEvents();
+        if (!wxTheApp->ProcessIdle())
+            break;
+    }
+    wxTheApp->ProcessPendingEvents();
+}
+
+void CloseAllWindows() {
+    PumpEvents();
+    while (!wxTopLevelWindows.empty()) {
+        wxWindow* w = wxTopLevelWindows.front();
+        if (!w->IsBeingDeleted())
+            w->Destroy();
+        PumpEvents();
+        if (!wxTopLevelWindows.empty() && wxTopLevelWindows.front() == w && w->IsBeingDeleted())
+            PumpEvents();
+        if (!wxTopLevelWindows.empty() && wxTopLevelWindows.front() == w) {
+            ADD_FAILURE() << "a window could not be destroyed";
+            break;
+        }
+    }
+}
+
+void Click(wxWindow* window, int id) {
+    ASSERT_NE(window, nullptr);
+    wxWindow* control = window->FindWindow(id);
+    ASSERT_NE(control, nullptr) << "no control with id " << id;
+    ASSERT_TRUE(control->IsEnabled()) << "control " << id << " is disabled";
+    wxEventType type = wxEVT_BUTTON;
+    wxCommandEvent event(type, id);
+    if (auto* check = dynamic_cast<wxCheckBox*>(control)) {
+        check->SetValue(!check->GetValue());
+        event.SetEventType(wxEVT_CHECKBOX);
+        event.SetInt(check->GetValue() ? 1 : 0);
+    } else if (auto* radio = dynamic_cast<wxRadioButton*>(control)) {
+        radio->SetValue(true);
+        event.SetEventType(wxEVT_RADIOBUTTON);
+        event.SetInt(1);
+    }
+    event.SetEventObject(control);
+    control->GetEventHandler()->ProcessEvent(event);
+}
+
+void SelectMenu(wxWindow* window, int id) {
+    ASSERT_NE(window, nullptr);
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetEventObject(window);
+    window->GetEventHandler()->ProcessEvent(event);
+}
