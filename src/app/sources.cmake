@@ -5,6 +5,9 @@ list(APPEND BK_CORE_SOURCES
     src/app/prompts.cpp
     src/app/character.cpp
     src/app/program_data.cpp
+    src/app/safe_file.cpp
+    src/app/options_file.cpp
+    src/app/dice.cpp
 )
 list(APPEND BK_UI_SOURCES
     src/app/app_globals.cpp

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "app/dice.h"
+#include "support/reset_globals.h"
+
+namespace {
+
+class DiceTest : public GlobalsTest {};
+
+// A second, plain TT800 written from the generator's description, to check the program's one.
+struct ReferenceTT800 {
+    uint32_t x[25];
+    int k = 0;
+    explicit ReferenceTT800(uint32_t seed) {
+        x[0] = seed | 1;
+        for (int i = 1; i < 25; ++i)
+            x[i] = static_cast<uint32_t>((uint64_t(x[i - 1]) * 69069u) % 4294967296ull);
+    }
+    uint32_t Next() {
+        static const uint32_t mag[2] = {0, 0x8ebfd028u};
+        if (k == 25) {
+            for (int j = 0; j < 25; ++j) {
+                const int src = j < 18 ? j + 7 : j - 18;
+                x[j] = x[src] ^ (x[j] >> 1) ^ mag[x[j] % 2];
+            }
+            k = 0;
+        }
+        uint32_t y = x[k++];
+        y ^= (y << 7) & 0x2b5b2500u;
+        y ^= (y << 15) & 0xdb8b0000u;
+        y ^= y >> 16;
+        return y;
+    }
+};
+
+TEST_F(DiceTest, FixedSeedGivesTheTemperedSeedWordsThenRegenerates) {
+    for (uint32_t seed : {1u, 12345u, 0xfffffffeu, 1733836800u}) {
+        dice::SetSeedWord(seed);
+        ReferenceTT800 ref(seed);
+        uint32_t word = seed | 1u;
+        for (int i = 0; i < 25; ++i) {
+            ASSERT_EQ(VOLDrand(), dice::Temper(word)) << "seed " << seed << " output " << i;
+            ASSERT_EQ(ref.Next(), dice::Temper(word));
+            word *= 69069u;
+        }
+        for (int i = 25; i < 200; ++i)
+            ASSERT_EQ(VOLDrand(), ref.Next()) << "seed " << seed << " output " << i;
+    }
+}
+
+TEST_F(DiceTest, TemperingMatchesKnownValues) {
+    EXPECT_EQ(dice::Temper(0), 0u);
+    // 1 -> 1 ^ (0x80 & 0x2b5b2500 = 0) ... worked by hand: only the >>16 step can move low bits.
+    EXPECT_EQ(dice::Temper(1), 1u);
+    const uint32_t y = 0x80000000u;
+    EXPECT_EQ(dice::Temper(y), y ^ (y >> 16));
+}
+
+TEST_F(DiceTest, NoDiceOrNoSidesGiveZeroWhateverTheModifier) {
+    EXPECT_EQ(DiceRoll(6, 0), 0);
+    EXPECT_EQ(DiceRoll(0, 3), 0);
+    EXPECT_EQ(DiceRollM(6, 0, 5), 0);
+    EXPECT_EQ(DiceRollPenM(-4, 2, 3), 0);
+    EXPECT_EQ(dice::QueuedFaces(), 0u);
+}
+
+TEST_F(DiceTest, ScriptedFacesFollowThePenetrationRule) {
+    struct Case {
+        int sides, count, modifier, penetrate;
+        std::vector<int32_t> faces;
+        int expected;
+    } cases[] = {
+        {4, 1, 0, 1, {3}, 3},    {4, 1, 0, 1, {4, 2}, 5},  {4, 1, 0, 1, {4, 4, 1}, 7},
+        {4, 2, 0, 1, {2, 3}, 4}, {6, 1, 2, 1, {6, 3}, 12}, {6, 3, 0, 0, {6, 6, 6}, 18},
+        {6, 2, 3, 0, {1, 1}, 5}, {6, 2, 3, 0, {6, 6}, 15}, {12, 12, 0, 0, std::vector<int32_t>(12, 12), 144},
+    };
+    for (const Case& c : cases) {
+        dice::QueueFaces(c.faces);
+        EXPECT_EQ(DiceRollAll(c.sides, c.count, c.modifier, c.penetrate), c.expected)
+            << c.sides << " sides, " << c.count << " dice, modifier " << c.modifier;
+        EXPECT_EQ(dice::QueuedFaces(), 0u);
+    }
+}
+
+TEST_F(DiceTest, OneSidedDiceDoNotPenetrateForever) {
+    EXPECT_EQ(DiceRollPen(1, 3), 3);
+    EXPECT_EQ(DiceRollPenM(1, 2, 4), 6);
+}
+
+TEST_F(DiceTest, DiceStayInTheirRangeAndReachBothEnds) {
+    dice::SetSeedWord(20261210);
+    struct Range {
+        int sides, count, modifier, lo, hi;
+    } ranges[] = {
+        {6, 2, 3, 5, 15}, {10000, 1, 0, 1, 10000}, {6, 3, 0, 3, 18}, {100, 1, 0, 1, 100}, {2, 1, 0, 1, 2}};
+    for (const Range& r : ranges) {
+        int seenLo = r.hi, seenHi = r.lo;
+        for (int i = 0; i < 20000; ++i) {
+            const int v = DiceRollM(r.sides, r.count, r.modifier);
+            ASSERT_GE(v, r.lo);
+            ASSERT_LE(v, r.hi);
+            seenLo = std::min(seenLo, v);
+            seenHi = std::max(seenHi, v);
+        }
+        if (r.sides <= 100) {
+            EXPECT_EQ(seenLo, r.lo) << r.sides;
+            EXPECT_EQ(seenHi, r.hi) << r.sides;
+        }
+    }
+}
+
+TEST_F(DiceTest, HonorAndScholarModifiers) {
+    struct Case {
+        const char* honor;
+        const char* package;
+        const char* quirk;
+        int honorMod, scholarMod;
+    } cases[] = {
+        {"No honor in particular", "Pizza Man", "I scream at monsters!", 0, 0},
+        {"Great Honor", "scholar", "INT bonus", 1, 1},
+        {"Dishonorable", "SCHOLAR", "WIS and Tool use", -1, 0},
+        {"Great Dishonorable", "Scholar", "Combat Procedures", 1, -1},
+        {"great", "Scholars", "INT", 0, 0},
+    };
+    for (const Case& c : cases) {
+        HonorText = c.honor;
+        Package = c.package;
+        szTempQuirk = c.quirk;
+        EXPECT_EQ(HonorMod(), c.honorMod) << c.honor;
+        EXPECT_EQ(ScholarMod(), c.scholarMod) << c.package << " / " << c.quirk;
+    }
+    HonorText = "Great";
+    Package = "Scholar";
+    szTempQuirk = "INT";
+    dice::QueueFaces({3, 4});
+    EXPECT_EQ(DiceRollMHonor(6, 2, 1), 3 + 4 + 1 + 1 + 1);
+}
+
+} // namespace
