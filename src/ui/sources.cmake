@@ -1,5 +1,7 @@
 # Main window, options dialog, character tree, ability tables and derived statistics.
 list(APPEND BK_CORE_SOURCES
+    src/ui/ability_tables.cpp
+    src/ui/ability_scores.cpp
 )
 list(APPEND BK_UI_SOURCES
     src/ui/form_main.cpp
