@@ -1,9 +1,24 @@
 #include "support/reset_globals.h"
 
+#include <vector>
+
 #include "app/character.h"
 #include "app/dice.h"
+#include "app/dice_log.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
+#include "ui/tree_model.h"
+
+namespace {
+
+std::vector<void (*)()>& ExtraResets() {
+    static std::vector<void (*)()> resets;
+    return resets;
+}
+
+} // namespace
+
+void AddGlobalsReset(void (*reset)()) { ExtraResets().push_back(reset); }
 
 void ResetGlobals() {
     SkillDataItem().Clear();
@@ -20,4 +35,8 @@ void ResetGlobals() {
     HonorText = "No honor in particular";
     Package = "Pizza Man";
     szTempQuirk = "I scream at monsters!";
+    SetTreeWindowHost(nullptr);
+    SetDiceLogView(nullptr);
+    for (void (*reset)() : ExtraResets())
+        reset();
 }

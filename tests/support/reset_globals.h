@@ -5,6 +5,9 @@
 
 void ResetGlobals();
 
+// Adds a reset that ResetGlobals runs after its own: the window tests register the window globals' one.
+void AddGlobalsReset(void (*reset)());
+
 // Base fixture: every test that touches the globals starts from ResetGlobals().
 class GlobalsTest : public ::testing::Test {
 protected:

@@ -1,0 +1,86 @@
+#include "app/dice_log.h"
+
+#include <fstream>
+#include <iomanip>
+#include <iterator>
+#include <locale>
+#include <sstream>
+#include <wx/defs.h>
+
+#include "app/dice.h"
+#include "app/numbers.h"
+#include "app/prompts.h"
+#include "ui/tree_model.h"
+
+namespace {
+
+std::unique_ptr<DiceLogView>& View() {
+    static std::unique_ptr<DiceLogView> view;
+    return view;
+}
+
+// Steps shared by both forms: window, file, the caller's text, window text.
+void LogLine(std::string& text, const std::string& file, bool fullWidth) {
+    if (DiceLogView* view = View().get())
+        view->Open(file, fullWidth);
+    Log_Entry(file, text);
+    text += '\n';
+    if (DiceLogView* view = View().get())
+        view->Append(text);
+}
+
+} // namespace
+
+void Create_Filename(std::string& name) {
+    const int32_t roll = DiceRoll(12, 12);
+    if (name.size() < 2)
+        name = Format("%i.log", roll);
+    // Text mode and truncation: the file is created, or emptied for the next character.
+    std::ofstream out(name, std::ios::out | std::ios::trunc);
+    if (!out.is_open())
+        Prompts().Message("Problem creating log file", "Create_Filename", wxOK | wxICON_INFORMATION);
+}
+
+void Log_Entry(const std::string& file, const std::string& text) {
+    // Text mode, so "\n" becomes the platform's line end.
+    std::ofstream out(file, std::ios::out | std::ios::app);
+    if (!out.is_open()) {
+        Prompts().Message("Problem creating entry in log file", "Log_Entry", wxOK | wxICON_INFORMATION);
+        return;
+    }
+    out << text << " \n";
+    out.close();
+    if (out.fail())
+        Prompts().Message("Problem creating entry in log file", "Log_Entry", wxOK | wxICON_INFORMATION);
+}
+
+std::string FormatLogLine(float bp, const std::string& text) {
+    // printf's %-6.1f follows the C locale of the moment; the stream is pinned to the classic one instead.
+    std::ostringstream line;
+    line.imbue(std::locale::classic());
+    line << "BP=" << std::left << std::setw(6) << std::fixed << std::setprecision(1)
+         << static_cast<double>(bp) << " | " << text;
+    return line.str();
+}
+
+void Format_Entry(float bp, std::string& text, const std::string& file) {
+    text = FormatLogLine(bp, text);
+    LogLine(text, file, false);
+    UpdateTree();
+}
+
+void Format_Entry(std::string& text, const std::string& file) {
+    LogLine(text, file, true);
+}
+
+std::string ReadLogFile(const std::string& file) {
+    std::ifstream in(file);
+    if (!in.is_open())
+        return std::string();
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::unique_ptr<DiceLogView> SetDiceLogView(std::unique_ptr<DiceLogView> view) {
+    std::swap(View(), view);
+    return view;
+}

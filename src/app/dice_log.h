@@ -1,0 +1,43 @@
+// The dice log: one line per roll, choice or payment, appended to a text file and shown in the log window.
+#pragma once
+
+#include <memory>
+#include <string>
+
+// Chooses the log-file name from a 12d12 roll ("%i.log") when `name` holds fewer than 2 characters, and
+// creates that file empty. The dice are rolled on every call, also when the name is kept. A file that
+// cannot be created is reported ("Problem creating log file") and `name` keeps the value it got.
+void Create_Filename(std::string& name);
+
+// Appends `text`, a blank and a line end to `file`; a file that cannot be opened is reported ("Problem
+// creating entry in log file") and nothing is written.
+void Log_Entry(const std::string& file, const std::string& text);
+
+// "BP=%-6.1f | %s" with `bp` and `text`, the decimal mark a dot whatever the locale.
+std::string FormatLogLine(float bp, const std::string& text);
+
+// Logs `text` with the BP prefix: opens the log window when it is closed, appends the line to `file`,
+// shows it in the window and opens the tree window when it is closed. `text` becomes the line as shown,
+// prefix and trailing newline included.
+void Format_Entry(float bp, std::string& text, const std::string& file);
+
+// The same without the prefix and without the tree window, for the game-master helpers.
+void Format_Entry(std::string& text, const std::string& file);
+
+// The whole content of the log file `file` (empty when it cannot be read), as the window shows it.
+std::string ReadLogFile(const std::string& file);
+
+// The window side of the dice log. The window layer installs its own at start-up; without one the log
+// goes to the file only.
+class DiceLogView {
+public:
+    virtual ~DiceLogView() = default;
+    // Opens the log window when none is open, showing the current content of `file`. `fullWidth` is the
+    // window of the text-only form, as wide as the screen.
+    virtual void Open(const std::string& file, bool fullWidth) = 0;
+    // Appends `text` (it ends with its newline) to the open window.
+    virtual void Append(const std::string& text) = 0;
+};
+
+// Installs `view` (null: none) and returns the one it replaces.
+std::unique_ptr<DiceLogView> SetDiceLogView(std::unique_ptr<DiceLogView> view);
