@@ -3,6 +3,7 @@ list(APPEND BK_CORE_SOURCES
     src/ui/ability_tables.cpp
     src/ui/ability_scores.cpp
     src/ui/tree_model.cpp
+    src/ui/tree_edit.cpp
 )
 list(APPEND BK_UI_SOURCES
     src/ui/form_main.cpp
