@@ -6,10 +6,12 @@
 #include <wx/gdicmn.h>
 
 #include "app/app_globals.h"
+#include "app/dice_log_window.h"
 #include "app/program_data.h"
 #include "app/wx_prompter.h"
 #include "catalog/catalogues.h"
 #include "ui/form_main.h"
+#include "ui/pc_tree_frame.h"
 
 FormMain* RunStartUp() {
     program_data.ProgramVersion = "5.1";
@@ -32,6 +34,8 @@ bool cxApplication::OnInit() {
     // GTK sets the user's locale; numbers in files, logs and fields always use a dot.
     std::setlocale(LC_NUMERIC, "C");
     SetPrompter(std::make_unique<WxPrompter>());
+    InstallDiceLogWindow();
+    InstallTreeWindow();
     RunStartUp();
     return true;
 }

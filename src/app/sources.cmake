@@ -15,4 +15,6 @@ list(APPEND BK_UI_SOURCES
     src/app/cx_application.cpp
     src/app/wx_prompter.cpp
     src/app/app_icon.cpp
+    src/app/shutdown.cpp
+    src/app/dice_log_window.cpp
 )
