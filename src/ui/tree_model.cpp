@@ -1,6 +1,5 @@
 #include "ui/tree_model.h"
 
-#include <algorithm>
 #include <cstddef>
 
 struct MemoryTreeModel::Node {
@@ -131,12 +130,11 @@ void OnNewRoot(TreeModel& tree, TreeItem item, const std::string& name,
         tree.Delete(item);
         return;
     }
-    const int pairs = std::min<long long>(n, static_cast<long long>(labels.size()));
-    for (int i = 0; i < pairs; ++i) {
-        const TreeItem label = tree.AppendItem(item, labels[static_cast<size_t>(i)]);
-        const size_t v = static_cast<size_t>(i);
-        if (v < values.size() && !values[v].empty())
-            tree.AppendItem(label, values[v]);
+    // A count past the end of the labels shows the pairs there are rather than reading past them.
+    for (size_t i = 0; static_cast<long long>(i) < n && i < labels.size(); ++i) {
+        const TreeItem label = tree.AppendItem(item, labels[i]);
+        if (i < values.size() && !values[i].empty())
+            tree.AppendItem(label, values[i]);
     }
 }
 
