@@ -39,7 +39,9 @@ public:
         }
         return counts_[static_cast<size_t>(row)];
     }
-    int32_t operator[](int row) const { return row < 0 || row >= kRows ? 0 : counts_[static_cast<size_t>(row)]; }
+    int32_t operator[](int row) const {
+        return row < 0 || row >= kRows ? 0 : counts_[static_cast<size_t>(row)];
+    }
     void fill(int32_t v) { counts_.fill(v); }
 
 private:
@@ -137,7 +139,7 @@ public:
     std::string PA_FINAL_RESULTS;
 
     std::array<SiblingText, 10> SIBLING_TEXT{}; // entry i belongs to sibling i + 1
-    QuirkCounts QUIRK_COUNT;                     // times each quirk-table row is held
+    QuirkCounts QUIRK_COUNT;                    // times each quirk-table row is held
     // Magister's, Warlord's, Priest's, Rogue's Almanac: note this differs from the option flags' order.
     std::array<bool, 4> BOOK_CLASS_FLAG{};
 

@@ -21,8 +21,8 @@ FormMain* RunStartUp() {
         slot.Clear();
     wxDisplaySize(&MasterWidth, &MasterHeight);
     MasterHeight -= 25;
-    auto* frame = new FormMain(nullptr, wxID_ANY, "Brindlekit", wxPoint(0, 0),
-                               wxSize(MasterWidth - 200, MasterHeight - 200));
+    auto* frame =
+        new FormMain(nullptr, "Brindlekit", wxPoint(0, 0), wxSize(MasterWidth - 200, MasterHeight - 200));
     MasterFrame = frame;
     if (wxTheApp)
         wxTheApp->SetTopWindow(frame);

@@ -14,8 +14,7 @@ public:
     std::optional<wxString> Text(const wxString&, const wxString&, const wxString&) override {
         return std::nullopt;
     }
-    std::optional<long> Number(const wxString&, const wxString&, const wxString&, long, long,
-                               long) override {
+    std::optional<long> Number(const wxString&, const wxString&, const wxString&, long, long, long) override {
         return std::nullopt;
     }
     int Choice(const wxString&, const wxString&, const std::vector<wxString>&) override { return -1; }
@@ -29,7 +28,9 @@ std::unique_ptr<Prompter>& Current() {
 
 } // namespace
 
-Prompter& Prompts() { return *Current(); }
+Prompter& Prompts() {
+    return *Current();
+}
 
 std::unique_ptr<Prompter> SetPrompter(std::unique_ptr<Prompter> prompter) {
     if (!prompter)

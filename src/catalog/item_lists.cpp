@@ -4,8 +4,12 @@
 
 namespace {
 
-template <class Node> const std::string& NameOf(const Node& node) { return node.name; }
-const std::string& NameOf(const ClassDataItem& node) { return node.CLASS_NAME; }
+template <class Node> const std::string& NameOf(const Node& node) {
+    return node.name;
+}
+const std::string& NameOf(const ClassDataItem& node) {
+    return node.CLASS_NAME;
+}
 
 } // namespace
 

@@ -1,9 +1,91 @@
 #include "ui/form_main.h"
 
-#include "app/app_icon.h"
+#include <wx/menu.h>
+#include <wx/statusbr.h>
 
-FormMain::FormMain(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
-                   const wxSize& size)
-    : wxFrame(parent, id, title, pos, size) {
+#include "app/app_globals.h"
+#include "app/app_icon.h"
+#include "app/clear_all.h"
+#include "app/options_file.h"
+#include "app/program_data.h"
+#include "app/prompts.h"
+#include "ui/options_dialog.h"
+
+const char* const TITLE = "Brindlekit";
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
+    EVT_MENU(ID_MAIN_EXIT, FormMain::OnExit)
+    EVT_MENU(ID_MAIN_ABOUT, FormMain::OnAbout)
+    EVT_MENU(ID_MAIN_OPEN, FormMain::OnOpenFile)
+    EVT_MENU(ID_MAIN_SAVE, FormMain::OnSaveFile)
+    EVT_MENU(ID_MAIN_NEW, FormMain::OnNew)
+    EVT_MENU(ID_MAIN_OPTIONS, FormMain::OnOptions)
+    EVT_MENU(ID_MAIN_TEST, FormMain::OnTest)
+    EVT_MENU(ID_MAIN_CRITICAL, FormMain::OnCritical)
+    EVT_MENU(ID_MAIN_HONOR, FormMain::OnHonor)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    FormMain::FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
+    : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL) {
     SetIcon(SampleIcon());
+
+    fileMenu_ = new wxMenu;
+    fileMenu_->Append(ID_MAIN_OPEN, "&Open file", "Open an existing file");
+    fileMenu_->Append(ID_MAIN_SAVE, "&Save file", "Save the Current Character");
+    fileMenu_->Append(ID_MAIN_NEW, "&New Character", "Create a new character");
+    fileMenu_->Append(ID_MAIN_ABOUT, "&About", "About this program");
+    fileMenu_->AppendSeparator();
+    fileMenu_->Append(ID_MAIN_EXIT, "E&xit", "Close program");
+
+    settingsMenu_ = new wxMenu;
+    settingsMenu_->Append(ID_MAIN_OPTIONS, "&Options", "Change program options");
+    settingsMenu_->Append(ID_MAIN_TEST, "&Test", "Test Window");
+
+    gmMenu_ = new wxMenu;
+    gmMenu_->Append(ID_MAIN_CRITICAL, "&Critical Hit Rolling", "Critical Hit Rolling");
+    gmMenu_->Append(ID_MAIN_HONOR, "&Honor Tracking", "Honor Tracking");
+
+    menuBar_ = new wxMenuBar;
+    menuBar_->Append(fileMenu_, "&File");
+    menuBar_->Append(settingsMenu_, "&Settings");
+    menuBar_->Append(gmMenu_, "&GM Helpers");
+    SetMenuBar(menuBar_);
+
+    CreateStatusBar(3, wxSTB_SIZEGRIP | wxFULL_REPAINT_ON_RESIZE, 0);
+
+    LoadOptions();
 }
+
+void FormMain::OnOpenFile(wxCommandEvent&) {}
+
+void FormMain::OnSaveFile(wxCommandEvent&) {}
+
+void FormMain::OnAbout(wxCommandEvent&) {
+    Prompts().Message(wxString(TITLE) + "\nCharacter creation and game-master helpers for Gorewright.",
+                      "About VOLD", wxOK | wxCANCEL);
+}
+
+void FormMain::OnExit(wxCommandEvent&) {
+    Close(true);
+}
+
+void FormMain::OnNew(wxCommandEvent&) {
+    if (program_data.WizardState != 0)
+        return;
+    Clear_All();
+    program_data.WizardState = 3;
+}
+
+void FormMain::OnOptions(wxCommandEvent&) {
+    auto* options = new Options(this, "VOLD Options", wxDefaultPosition, wxSize(320, 355));
+    VOLDFrames[kSlotOptions] = options;
+    options->Show(true);
+}
+
+void FormMain::OnTest(wxCommandEvent&) {}
+
+void FormMain::OnCritical(wxCommandEvent&) {}
+
+void FormMain::OnHonor(wxCommandEvent&) {}

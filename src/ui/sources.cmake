@@ -7,6 +7,7 @@ list(APPEND BK_CORE_SOURCES
 )
 list(APPEND BK_UI_SOURCES
     src/ui/form_main.cpp
+    src/ui/options_dialog.cpp
     src/ui/wx_tree_model.cpp
     src/ui/pc_tree_frame.cpp
 )

@@ -86,8 +86,8 @@ TEST_F(ItemListsTest, FindIsAFirstMatchCaseSensitiveSubstring) {
     struct Case {
         const char* text;
         const char* found; // null when nothing matches
-    } cases[] = {{"Sword", "Short Sword"},  {"sword", nullptr},   {"Pocket", "Pick Pockets"},
-                 {"Short Sword", "Short Sword"}, {"Axe", nullptr}, {"", "Short Sword"}};
+    } cases[] = {{"Sword", "Short Sword"},       {"sword", nullptr}, {"Pocket", "Pick Pockets"},
+                 {"Short Sword", "Short Sword"}, {"Axe", nullptr},   {"", "Short Sword"}};
     for (const Case& c : cases) {
         EquipDataItem* node = list.Find(c.text);
         if (c.found) {
@@ -121,11 +121,12 @@ TEST(ClassDataItemTest, NewNodeIsAllZero) {
     EXPECT_EQ(node.CLASS_EXP, 0.0f);
     EXPECT_EQ(node.CLASS_LEVEL, 0);
     const LevelTable* tables[] = {
-        &node.CLASS_HITPOINTS,    &node.CLASS_STR_GROW,       &node.CLASS_DEX_GROW,     &node.CLASS_CON_GROW,
-        &node.CLASS_INT_GROW,     &node.CLASS_WIS_GROW,       &node.CLASS_CHR_GROW,     &node.CLASS_COM_GROW,
-        &node.CLASS_PICK_POCKETS, &node.CLASS_OPEN_LOCKS,     &node.CLASS_FIND_TRAPS,   &node.CLASS_REMOVE_TRAPS,
-        &node.CLASS_MOVE_SILENTLY, &node.CLASS_HIDE_IN_SHADOWS, &node.CLASS_DETECT_NOISE, &node.CLASS_CLIMB_WALLS,
-        &node.CLASS_READ_LANGUAGES};
+        &node.CLASS_HITPOINTS,     &node.CLASS_STR_GROW,        &node.CLASS_DEX_GROW,
+        &node.CLASS_CON_GROW,      &node.CLASS_INT_GROW,        &node.CLASS_WIS_GROW,
+        &node.CLASS_CHR_GROW,      &node.CLASS_COM_GROW,        &node.CLASS_PICK_POCKETS,
+        &node.CLASS_OPEN_LOCKS,    &node.CLASS_FIND_TRAPS,      &node.CLASS_REMOVE_TRAPS,
+        &node.CLASS_MOVE_SILENTLY, &node.CLASS_HIDE_IN_SHADOWS, &node.CLASS_DETECT_NOISE,
+        &node.CLASS_CLIMB_WALLS,   &node.CLASS_READ_LANGUAGES};
     for (const LevelTable* t : tables)
         for (int32_t v : *t)
             ASSERT_EQ(v, 0);

@@ -11,12 +11,21 @@ TEST(ParseLeadingIntTest, FollowsTheLeadingDigitsRuleAndSaturates) {
         int32_t value;
         bool fits;
     } cases[] = {
-        {"25", 25, true},           {"025", 25, true},          {"+7", 7, true},
-        {"-3", -3, true},           {"  12abc", 12, true},      {"7a", 7, true},
-        {"", 0, true},              {"abc", 0, true},           {"-", 0, true},
-        {"2147483647", INT32_MAX, true}, {"-2147483648", INT32_MIN, true},
-        {"2147483648", INT32_MAX, false}, {"99999999999", INT32_MAX, false},
-        {"-99999999999", INT32_MIN, false}, {"000000000000000000001", 1, true},
+        {"25", 25, true},
+        {"025", 25, true},
+        {"+7", 7, true},
+        {"-3", -3, true},
+        {"  12abc", 12, true},
+        {"7a", 7, true},
+        {"", 0, true},
+        {"abc", 0, true},
+        {"-", 0, true},
+        {"2147483647", INT32_MAX, true},
+        {"-2147483648", INT32_MIN, true},
+        {"2147483648", INT32_MAX, false},
+        {"99999999999", INT32_MAX, false},
+        {"-99999999999", INT32_MIN, false},
+        {"000000000000000000001", 1, true},
     };
     for (const Case& c : cases) {
         bool fits = !c.fits;

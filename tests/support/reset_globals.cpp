@@ -7,6 +7,7 @@
 #include "app/dice_log.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
+#include "quirks/quirk_flaw.h"
 #include "ui/tree_model.h"
 
 namespace {
@@ -31,6 +32,7 @@ void ResetGlobals() {
     current_character = Character_Class();
     program_data = ProgramData();
     BooksToUse.fill(0);
+    quirkflaw = QuirkFlawTable{};
     dice::ResetGenerator();
     HonorText = "No honor in particular";
     Package = "Pizza Man";

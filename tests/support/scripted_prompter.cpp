@@ -7,11 +7,16 @@
 namespace {
 const char* KindName(ScriptedPrompter::Kind kind) {
     switch (kind) {
-    case ScriptedPrompter::Kind::Message: return "message box";
-    case ScriptedPrompter::Kind::Text: return "text question";
-    case ScriptedPrompter::Kind::Number: return "number question";
-    case ScriptedPrompter::Kind::Choice: return "choice question";
-    case ScriptedPrompter::Kind::YesNo: return "yes/no question";
+    case ScriptedPrompter::Kind::Message:
+        return "message box";
+    case ScriptedPrompter::Kind::Text:
+        return "text question";
+    case ScriptedPrompter::Kind::Number:
+        return "number question";
+    case ScriptedPrompter::Kind::Choice:
+        return "choice question";
+    case ScriptedPrompter::Kind::YesNo:
+        return "yes/no question";
     }
     return "question";
 }
@@ -53,8 +58,8 @@ std::optional<wxString> ScriptedPrompter::Text(const wxString& message, const wx
     return a.text;
 }
 
-std::optional<long> ScriptedPrompter::Number(const wxString& message, const wxString&, const wxString& caption,
-                                             long, long, long) {
+std::optional<long> ScriptedPrompter::Number(const wxString& message, const wxString&,
+                                             const wxString& caption, long, long, long) {
     Answer a;
     if (!Take(Kind::Number, message, caption, a) || a.code == 0)
         return std::nullopt;

@@ -17,9 +17,8 @@ public:
 // wx asserts are faults in our code or our use of wx: each one fails the running test.
 void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
                   const wxString& msg) {
-    ADD_FAILURE_AT(file.utf8_str().data(), line)
-        << "wx assert in " << func.utf8_str().data() << ": " << cond.utf8_str().data() << " "
-        << msg.utf8_str().data();
+    ADD_FAILURE_AT(file.utf8_str().data(), line) << "wx assert in " << func.utf8_str().data() << ": "
+                                                 << cond.utf8_str().data() << " " << msg.utf8_str().data();
 }
 
 class PumpBetweenTests : public ::testing::EmptyTestEventListener {

@@ -1,0 +1,14 @@
+// The reset that prepares a new character.
+#pragma once
+
+#include <string>
+
+// Puts the quirk table, the character record and the wizard state back to their starting values,
+// re-reads the options, empties the tree, starts the dice-log file afresh and logs one line.
+void Clear_All();
+
+// Makes `buffer` the empty text and returns it.
+std::string& Clear_String(std::string& buffer);
+
+// Kept for the quirk steps, which call it on entry; the table is already filled by the reset.
+void LoadQuirksandFlaws();
