@@ -5,6 +5,11 @@
 #include <ctime>
 #include <deque>
 
+#include "app/character.h"
+#include "app/dice_log.h"
+#include "app/numbers.h"
+#include "app/program_data.h"
+
 std::string HonorText = "No honor in particular";
 std::string Package = "Pizza Man";
 std::string szTempQuirk = "I scream at monsters!";
@@ -122,6 +127,21 @@ int32_t DiceRollPenHonor(int32_t sides, int32_t count) {
 }
 int32_t DiceRollPenMHonor(int32_t sides, int32_t count, int32_t modifier) {
     return DiceRollAll(sides, count, HonorMod() + modifier + ScholarMod(), 1);
+}
+
+void RollStats() {
+    Character_Class& pc = current_character;
+    for (size_t i = 0; i < 7; ++i) {
+        pc.ABILITY_BASE[i] = DiceRoll(6, 3);
+        pc.ABILITY_PERC[i] = DiceRoll(100, 1);
+    }
+    const auto& b = pc.ABILITY_BASE;
+    const auto& p = pc.ABILITY_PERC;
+    std::string text =
+        Format("Rolling Ability Scores STR=%i/%i DEX=%i/%i CON=%i/%i INT=%i/%i WIS=%i/%i "
+               "CHR=%i/%i COM=%i/%i",
+               b[0], p[0], b[1], p[1], b[2], p[2], b[3], p[3], b[4], p[4], b[5], p[5], b[6], p[6]);
+    Format_Entry(program_data.BuildingPoints, text, program_data.LogFileName);
 }
 
 namespace dice {

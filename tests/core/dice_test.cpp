@@ -137,3 +137,33 @@ TEST_F(DiceTest, HonorAndScholarModifiers) {
 }
 
 } // namespace
+
+#include <fstream>
+#include <iterator>
+
+#include "app/character.h"
+#include "app/program_data.h"
+#include "support/scoped_temp_dir.h"
+
+namespace {
+
+TEST_F(DiceTest, RollStatsDrawsScoreThenFractionPerAbilityAndLogsThem) {
+    ScopedTempDir dir;
+    program_data.LogFileName = "stats.log";
+    program_data.BuildingPoints = 2.5f;
+    dice::QueueFaces(
+        {1, 2, 3, 50, 6, 6, 6, 100, 4, 4, 4, 1, 2, 2, 2, 7, 5, 5, 5, 33, 3, 3, 3, 99, 1, 1, 1, 12});
+    RollStats();
+    EXPECT_EQ(dice::QueuedFaces(), 0u);
+    const std::array<int32_t, 7> scores{6, 18, 12, 6, 15, 9, 3};
+    const std::array<int32_t, 7> fractions{50, 100, 1, 7, 33, 99, 12};
+    EXPECT_EQ(current_character.ABILITY_BASE, scores);
+    EXPECT_EQ(current_character.ABILITY_PERC, fractions);
+    std::ifstream in("stats.log");
+    const std::string log((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(log,
+              "BP=2.5    | Rolling Ability Scores STR=6/50 DEX=18/100 CON=12/1 INT=6/7 WIS=15/33 CHR=9/99 "
+              "COM=3/12 \n");
+}
+
+} // namespace
