@@ -1,3 +1,17 @@
 #include "catalog/catalogues.h"
 
-void LoadCatalogues() {}
+#include "catalog/class_catalog.h"
+#include "catalog/equipment_catalog.h"
+#include "catalog/race_catalog.h"
+#include "catalog/skill_catalog.h"
+#include "catalog/talent_catalog.h"
+
+void LoadCatalogues() {
+    CRace.LoadRace();
+    CClass.LoadClass();
+    CSkill.LoadSkill();
+    CSpell.LoadSpell();
+    CTalent.LoadTalent();
+    CProfs.LoadProfs();
+    CEquip.LoadEquip();
+}

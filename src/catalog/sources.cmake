@@ -2,6 +2,12 @@
 list(APPEND BK_CORE_SOURCES
     src/catalog/item_lists.cpp
     src/catalog/catalogues.cpp
+    src/catalog/catalog_reader.cpp
+    src/catalog/race_catalog.cpp
+    src/catalog/class_catalog.cpp
+    src/catalog/skill_catalog.cpp
+    src/catalog/talent_catalog.cpp
+    src/catalog/equipment_catalog.cpp
 )
 list(APPEND BK_UI_SOURCES
 )

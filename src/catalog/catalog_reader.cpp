@@ -1,0 +1,177 @@
+#include "catalog/catalog_reader.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cstdio>
+#include <cstring>
+#include <system_error>
+
+#include "app/numbers.h"
+
+bool MatchesFilePattern(std::string_view name, std::string_view pattern) {
+    // Greedy matching with one remembered star: on a mismatch the last star takes one more character.
+    size_t n = 0, p = 0;
+    size_t starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+std::vector<std::string> ListCatalogFiles(const std::filesystem::path& folder, std::string_view pattern) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    std::filesystem::directory_iterator it(folder, ec);
+    if (ec)
+        return names;
+    for (const std::filesystem::directory_iterator end; it != end; it.increment(ec)) {
+        if (ec)
+            break;
+        std::error_code typeError;
+        // Only plain files: a folder, a pipe or a device under a matching name is no catalogue file.
+        if (!it->is_regular_file(typeError))
+            continue;
+        std::string name = it->path().filename().string();
+        if (MatchesFilePattern(name, pattern))
+            names.push_back(std::move(name));
+    }
+    // The list order decides which entry a first-match look-up finds, so it must not depend on the
+    // file system: byte-wise ascending names.
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+CatalogLineReader::CatalogLineReader(Source source, size_t lineLimit)
+    : source_(std::move(source)), limit_(lineLimit), buffer_(64 * 1024) {}
+
+bool CatalogLineReader::Fill() {
+    if (ended_)
+        return false;
+    pos_ = 0;
+    end_ = source_(buffer_.data(), buffer_.size());
+    if (end_ == 0)
+        ended_ = true;
+    return end_ > 0;
+}
+
+bool CatalogLineReader::Next(std::string& line) {
+    line.clear();
+    if (ended_ && pos_ == end_)
+        return false;
+    bool any = false;
+    // One character past the limit is kept so that a "\r" before the "\n" can still be told apart
+    // from a line that is really too long.
+    const size_t keep = limit_ + 1;
+    for (;;) {
+        if (pos_ == end_ && !Fill())
+            break;
+        any = true;
+        const char* start = buffer_.data() + pos_;
+        const size_t available = end_ - pos_;
+        const void* newline = std::memchr(start, '\n', available);
+        const size_t length =
+            newline ? static_cast<size_t>(static_cast<const char*>(newline) - start) : available;
+        const size_t room = keep - line.size();
+        if (length > room) {
+            line.append(start, room);
+            line.resize(limit_);
+            ended_ = true;
+            pos_ = end_;
+            return true;
+        }
+        line.append(start, length);
+        if (newline) {
+            pos_ += length + 1;
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (line.size() > limit_) {
+                line.resize(limit_);
+                ended_ = true;
+                pos_ = end_;
+            }
+            return true;
+        }
+        pos_ = end_;
+    }
+    if (line.size() > limit_)
+        line.resize(limit_);
+    return any;
+}
+
+void ReadCatalogLines(CatalogLineReader& reader, std::string_view endTag,
+                      const std::function<void(std::string_view line)>& handle) {
+    std::string line;
+    while (reader.Next(line)) {
+        if (line.find(endTag) != std::string::npos)
+            return;
+        handle(line);
+    }
+}
+
+void ReadCatalogFile(const std::filesystem::path& file, std::string_view endTag, size_t lineLimit,
+                     const std::function<void(std::string_view line)>& handle) {
+    // A pipe or device under the name would block or never end; only plain files are opened.
+    std::error_code ec;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(nullptr, &std::fclose);
+    if (std::filesystem::is_regular_file(file, ec))
+        in.reset(std::fopen(file.c_str(), "rb"));
+    std::cout << "opening " << file.filename().string() << '\n';
+    if (!in)
+        return;
+    std::FILE* f = in.get();
+    CatalogLineReader reader([f](char* buffer, size_t size) { return std::fread(buffer, 1, size, f); },
+                             lineLimit);
+    ReadCatalogLines(reader, endTag, handle);
+}
+
+bool SplitCatalogLine(std::string_view line, std::string_view& tag, std::string_view& value) {
+    const size_t close = line.find("</");
+    if (close == std::string_view::npos)
+        return false;
+    const size_t gt = line.substr(0, close).find('>');
+    if (gt == std::string_view::npos)
+        return false;
+    tag = line.substr(0, gt);
+    value = line.substr(gt + 1, close - gt - 1);
+    return true;
+}
+
+int32_t CatalogWhole(std::string_view value) {
+    return ParseLeadingInt(std::string(value));
+}
+
+float CatalogReal(std::string_view value) {
+    const double d = ParseLeadingReal(std::string(value));
+    // A double beyond the float range has no float value; keep the sign and the largest magnitude.
+    if (d > FLT_MAX)
+        return FLT_MAX;
+    if (d < -FLT_MAX)
+        return -FLT_MAX;
+    return static_cast<float>(d);
+}
+
+int CatalogLevelIndex(std::string_view tag) {
+    const size_t underscore = tag.rfind('_');
+    const std::string_view text = underscore == std::string_view::npos ? tag : tag.substr(underscore + 1);
+    const int32_t level = CatalogWhole(text);
+    return level >= 0 && level <= 99 ? level : -1;
+}
+
+std::filesystem::path CatalogStartFolder() {
+    std::error_code ec;
+    std::filesystem::path start = std::filesystem::current_path(ec);
+    return ec ? std::filesystem::path(".") : start;
+}
