@@ -8,6 +8,7 @@
 #include "app/options_file.h"
 #include "app/program_data.h"
 #include "quirks/quirk_flaw.h"
+#include "support/catalog_files.h"
 #include "ui/tree_model.h"
 
 namespace {
@@ -39,6 +40,7 @@ void ResetGlobals() {
     szTempQuirk = "I scream at monsters!";
     SetTreeWindowHost(nullptr);
     SetDiceLogView(nullptr);
+    ClearCatalogues();
     for (void (*reset)() : ExtraResets())
         reset();
 }

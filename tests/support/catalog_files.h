@@ -1,0 +1,15 @@
+// Helpers for tests that load catalogue files.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// Writes `content` byte for byte to `path`, creating the folders on the way.
+void WriteTextFile(const std::filesystem::path& path, const std::string& content);
+
+// Empties the seven catalogues (ResetGlobals does this before and after every test).
+void ClearCatalogues();
+
+// The fixture tree tests/data/catalogs and the shipped sample set data/.
+std::filesystem::path FixtureCatalogs();
+std::filesystem::path SampleCatalogs();
