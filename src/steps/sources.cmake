@@ -1,5 +1,6 @@
 # Creation step windows and the background roll tables.
 list(APPEND BK_CORE_SOURCES
+    src/steps/ability_race_rules.cpp
 )
 list(APPEND BK_UI_SOURCES
 )
