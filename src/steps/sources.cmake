@@ -3,4 +3,5 @@ list(APPEND BK_CORE_SOURCES
     src/steps/ability_race_rules.cpp
 )
 list(APPEND BK_UI_SOURCES
+    src/steps/frame_step3.cpp
 )
