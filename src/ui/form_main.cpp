@@ -9,6 +9,7 @@
 #include "app/options_file.h"
 #include "app/program_data.h"
 #include "app/prompts.h"
+#include "steps/frame_step3.h"
 #include "ui/options_dialog.h"
 
 const char* const TITLE = "Brindlekit";
@@ -76,6 +77,9 @@ void FormMain::OnNew(wxCommandEvent&) {
         return;
     Clear_All();
     program_data.WizardState = 3;
+    VOLDFrames[kSlotStep3] = new FrameStep3(this, "Character Creation: Roll Ability Scores and choose race",
+                                            wxDefaultPosition, wxSize(500, 315));
+    VOLDFrames[kSlotStep3].Live()->Show(true);
 }
 
 void FormMain::OnOptions(wxCommandEvent&) {
