@@ -2,6 +2,7 @@
 list(APPEND BK_CORE_SOURCES
     src/ui/ability_tables.cpp
     src/ui/ability_scores.cpp
+    src/ui/derived_stats.cpp
     src/ui/tree_model.cpp
     src/ui/tree_edit.cpp
 )
