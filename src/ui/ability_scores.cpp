@@ -1,12 +1,16 @@
 // Look-ups in the ability tables.
 #include "ui/ability_scores.h"
 
+#include "app/character.h"
 #include "app/numbers.h"
 #include "ui/ability_tables.h"
+#include "ui/tree_model.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
+#include <vector>
 
 // The buffer is a growable string, so no result can overrun it; the reserve keeps its
 // address steady across look-ups for callers that held on to the previous result.
@@ -167,6 +171,40 @@ template <class Row, std::size_t N> const Row& ScoreRow(const std::array<Row, N>
     return table[static_cast<std::size_t>(std::clamp(score, 0, kHighestScore))];
 }
 
+// Indexes of the record's ability arrays.
+enum Ability : std::size_t {
+    kStrength,
+    kDexterity,
+    kConstitution,
+    kIntelligence,
+    kWisdom,
+    kCharisma,
+    kComeliness
+};
+
+using Lookup = const std::string& (*)(const std::string&, int, int);
+
+std::string ScoreText(Ability ability) {
+    return Format("%i/%i", static_cast<int>(current_character.ABILITY_BASE[ability]),
+                  static_cast<int>(current_character.ABILITY_PERC[ability]));
+}
+
+// "Score" and the first `shown` columns of the table, each looked up for the character's score and
+// fraction and copied out of the shared buffer before the next look-up.
+template <class Row, std::size_t N>
+void PushDetail(const char* branch, Ability ability, const Column<Row> (&columns)[N], std::size_t shown,
+                Lookup lookup) {
+    const int score = current_character.ABILITY_BASE[ability];
+    const int fraction = current_character.ABILITY_PERC[ability];
+    std::vector<std::string> labels{"Score"};
+    std::vector<std::string> values{ScoreText(ability)};
+    for (std::size_t i = 0; i < std::min(shown, N); ++i) {
+        labels.emplace_back(columns[i].name);
+        values.emplace_back(lookup(columns[i].name, score, fraction));
+    }
+    UpdateTreeBranch(branch, labels, values, static_cast<int>(labels.size()));
+}
+
 } // namespace
 
 const std::string& AbilityScores::GetStrength(const std::string& field, int score, int fraction) {
@@ -191,4 +229,48 @@ const std::string& AbilityScores::GetConstitution(const std::string& field, int 
 
 const std::string& AbilityScores::GetCharisma(const std::string& field, int score, int /*fraction*/) {
     return WriteCell(ScoreRow(CharismaTable, score), kCharismaColumns, field);
+}
+
+void AbilityScores::SendAbilitiestoTree() {
+    const std::vector<std::string> labels = {"Strength", "Dexterity", "Constitution", "Intelligence",
+                                             "Wisdom",   "Charisma",  "Comeliness"};
+    std::vector<std::string> values;
+    for (std::size_t ability = kStrength; ability <= kComeliness; ++ability)
+        values.push_back(ScoreText(static_cast<Ability>(ability)));
+    UpdateTreeBranch("Ability Scores", labels, values, static_cast<int>(labels.size()));
+
+    // Each detail branch lands on its label in the summary, the first item of that name.
+    SendStrengthtoTree();
+    SendDexteritytoTree();
+    SendConstitutiontoTree();
+    SendIntelligencetoTree();
+    SendWisdomtoTree();
+    SendCharismatoTree();
+}
+
+void AbilityScores::SendStrengthtoTree() {
+    PushDetail("Strength", kStrength, kStrengthColumns, std::size(kStrengthColumns), &GetStrength);
+}
+
+void AbilityScores::SendDexteritytoTree() {
+    PushDetail("Dexterity", kDexterity, kDexterityColumns, std::size(kDexterityColumns), &GetDexterity);
+}
+
+void AbilityScores::SendConstitutiontoTree() {
+    PushDetail("Constitution", kConstitution, kConstitutionColumns, std::size(kConstitutionColumns),
+               &GetConstitution);
+}
+
+void AbilityScores::SendIntelligencetoTree() {
+    PushDetail("Intelligence", kIntelligence, kIntelligenceColumns, std::size(kIntelligenceColumns),
+               &GetIntelligence);
+}
+
+void AbilityScores::SendWisdomtoTree() {
+    PushDetail("Wisdom", kWisdom, kWisdomColumns, std::size(kWisdomColumns), &GetWisdom);
+}
+
+// The modifiers to comeliness and honor stay out of the tree; other rules read them by look-up.
+void AbilityScores::SendCharismatoTree() {
+    PushDetail("Charisma", kCharisma, kCharismaColumns, 3, &GetCharisma);
 }

@@ -24,4 +24,16 @@ public:
     // `fraction` is ignored.
     static const std::string& GetConstitution(const std::string& field, int score, int fraction);
     static const std::string& GetCharisma(const std::string& field, int score, int fraction);
+
+    // The character tree. The summary branch "Ability Scores" holds the seven scores as "%i/%i"; each
+    // detail pusher then fills that ability's label in it with "Score" and the table's columns (Charisma
+    // only its first three) as looked up for the character's score and fraction. An empty cell leaves
+    // its label without a value.
+    static void SendAbilitiestoTree(); // the summary, then the six detail branches
+    static void SendStrengthtoTree();
+    static void SendDexteritytoTree();
+    static void SendConstitutiontoTree();
+    static void SendIntelligencetoTree();
+    static void SendWisdomtoTree();
+    static void SendCharismatoTree();
 };
