@@ -5,6 +5,7 @@ list(APPEND BK_CORE_SOURCES
     src/ui/derived_stats.cpp
     src/ui/tree_model.cpp
     src/ui/tree_edit.cpp
+    src/ui/tree_pushers.cpp
 )
 list(APPEND BK_UI_SOURCES
     src/ui/form_main.cpp
