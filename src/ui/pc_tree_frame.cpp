@@ -7,13 +7,19 @@
 #include "app/app_icon.h"
 #include "app/shutdown.h"
 #include "ui/form_main.h"
+#include "ui/tree_edit.h"
 #include "ui/tree_model.h"
 #include "ui/wx_tree_model.h"
 
 bool PCTREarly_Close = true;
 wxWeakRef<wxTreeCtrl> theTree;
 
-wxBEGIN_EVENT_TABLE(PCTreeFrame, wxFrame) EVT_MENU(ID_TREE_EXIT, PCTreeFrame::OnExit) wxEND_EVENT_TABLE()
+// clang-format off
+wxBEGIN_EVENT_TABLE(PCTreeFrame, wxFrame)
+    EVT_MENU(ID_TREE_EXIT, PCTreeFrame::OnExit)
+    EVT_TREE_ITEM_RIGHT_CLICK(ID_TREE_CONTROL, PCTreeFrame::OnEdit)
+wxEND_EVENT_TABLE()
+    // clang-format on
 
     PCTreeFrame::PCTreeFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE) {
@@ -50,6 +56,13 @@ PCTreeFrame::~PCTreeFrame() {
 void PCTreeFrame::OnExit(wxCommandEvent&) {
     PCTREarly_Close = true;
     Close(true);
+}
+
+void PCTreeFrame::OnEdit(wxTreeEvent&) {
+    // The selected item, not the one under the mouse, is what gets edited. The skills and equipment
+    // windows are not in the program yet, so the outcomes that would open them have nothing to do here.
+    WxTreeModel model(tree_);
+    EditTreeItem(model, ToTreeItem(tree_->GetSelection()));
 }
 
 namespace {

@@ -19,6 +19,9 @@ public:
 
     // "E&xit": marks the tree closed, then closes the window.
     void OnExit(wxCommandEvent& event);
+    // Right click in the tree: while no creation step is open, asks a new value for the selected
+    // background fact and shows it under its label.
+    void OnEdit(wxTreeEvent& event);
 
 private:
     wxTreeCtrl* tree_ = nullptr; // the control this window put into theTree
