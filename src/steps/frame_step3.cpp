@@ -20,6 +20,24 @@
 
 namespace {
 
+// Geometry of the columns. GTK draws a text box with about 17 pixels of frame and padding around its
+// text and a radio button 28 pixels wide, so the name column, the boxes and the column frames are wider
+// than a tighter toolkit would need, and the columns right of the boxes sit further right to make room.
+const int kNameX = 5, kNameWidth = 80, kBPNameWidth = 98;
+const int kScoreX = 88, kScoreWidth = 33;        // two digits
+const int kFractionX = 124, kFractionWidth = 41; // three digits
+const int kBPBoxX = 106, kBPBoxWidth = kFractionX + kFractionWidth - kBPBoxX;
+const int kBoxHeight = 15;
+const int kLabelHeight = 17;                     // room for descenders
+const int kModFrameX = 168, kModFrameWidth = 34; // "+/-": the race modifiers
+const int kModX = kModFrameX + 2, kModWidth = kModFrameWidth - 4;
+const int kLowerFrameX = 205, kRaiseFrameX = 244, kAdjustFrameWidth = 36;
+const int kBurnFrameX = 283, kBurnFrameWidth = 40;
+const int kFrameY = 1, kFrameHeight = 173;
+const int kLowerRadioX = kLowerFrameX + 5, kRaiseRadioX = kRaiseFrameX + 5, kBurnRadioX = kBurnFrameX + 8;
+const int kListX = 330, kListWidth = 160;
+const int kButtonY = 180;
+
 int Row(size_t i) {
     return 15 + 20 * static_cast<int>(i);
 }
@@ -32,62 +50,68 @@ FrameStep3::FrameStep3(wxWindow* parent, const wxString& title, const wxPoint& p
     SetIcon(SampleIcon());
 
     for (size_t i = 0; i < kAbilityCount; ++i)
-        AbilityText[i] = new wxStaticText(this, ID_STEP3_ABILITY_TEXT_STR + static_cast<int>(i),
-                                          kAbilityNames[i], wxPoint(5, Row(i)), wxSize(65, 15), 0);
-    BPText = new wxStaticText(this, ID_STEP3_BP_TEXT, "Building Points", wxPoint(5, 155), wxSize(65, 15), 0);
+        AbilityText[i] =
+            new wxStaticText(this, ID_STEP3_ABILITY_TEXT_STR + static_cast<int>(i), kAbilityNames[i],
+                             wxPoint(kNameX, Row(i)), wxSize(kNameWidth, kLabelHeight), 0);
+    BPText = new wxStaticText(this, ID_STEP3_BP_TEXT, "Building Points", wxPoint(kNameX, Row(7)),
+                              wxSize(kBPNameWidth, kLabelHeight), 0);
 
     for (size_t i = 0; i < kAbilityCount; ++i) {
         const int n = static_cast<int>(i);
-        ScoreBox[i] = new wxTextCtrl(this, ID_STEP3_SCORE_STR + n, "0", wxPoint(85, Row(i)), wxSize(25, 15),
-                                     wxTE_CENTRE);
-        FractionBox[i] = new wxTextCtrl(this, ID_STEP3_FRACTION_STR + n, "0", wxPoint(115, Row(i)),
-                                        wxSize(25, 15), wxTE_CENTRE);
+        ScoreBox[i] = new wxTextCtrl(this, ID_STEP3_SCORE_STR + n, "0", wxPoint(kScoreX, Row(i)),
+                                     wxSize(kScoreWidth, kBoxHeight), wxTE_CENTRE);
+        FractionBox[i] = new wxTextCtrl(this, ID_STEP3_FRACTION_STR + n, "0", wxPoint(kFractionX, Row(i)),
+                                        wxSize(kFractionWidth, kBoxHeight), wxTE_CENTRE);
     }
-    BPBox = new wxTextCtrl(this, ID_STEP3_BP_BOX, "0", wxPoint(85, 155), wxSize(55, 15), wxTE_CENTRE);
+    BPBox = new wxTextCtrl(this, ID_STEP3_BP_BOX, "0", wxPoint(kBPBoxX, Row(7)),
+                           wxSize(kBPBoxWidth, kBoxHeight), wxTE_CENTRE);
 
-    // The labels keep their given width so a changed text stays centred over its column.
+    // The labels keep their given width so a changed text stays centred in its column.
     const long labelStyle = wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE;
     for (size_t i = 0; i < kAbilityCount; ++i)
-        RaceModText[i] = new wxStaticText(this, ID_STEP3_RACEMOD_STR + static_cast<int>(i), "",
-                                          wxPoint(160, Row(i)), wxSize(50, 15), labelStyle);
-    RaceBPText = new wxStaticText(this, ID_STEP3_RACE_BP, "", wxPoint(160, 155), wxSize(50, 15), labelStyle);
+        RaceModText[i] =
+            new wxStaticText(this, ID_STEP3_RACEMOD_STR + static_cast<int>(i), "", wxPoint(kModX, Row(i)),
+                             wxSize(kModWidth, kLabelHeight), labelStyle);
+    RaceBPText = new wxStaticText(this, ID_STEP3_RACE_BP, "", wxPoint(kModX, Row(7)),
+                                  wxSize(kModWidth, kLabelHeight), labelStyle);
 
     // Titled frames around the columns; the radio buttons are separate controls placed over them.
-    RaceModBox =
-        new wxStaticBox(this, ID_STEP3_RACEMOD_FRAME, "+/-", wxPoint(155, 1), wxSize(30, 173), 0, "RadioBox");
-    LowerBox =
-        new wxStaticBox(this, ID_STEP3_LOWER_FRAME, "-2", wxPoint(190, 1), wxSize(30, 173), 0, "RadioBox");
-    RaiseBox =
-        new wxStaticBox(this, ID_STEP3_RAISE_FRAME, "+1", wxPoint(225, 1), wxSize(30, 173), 0, "RadioBox");
-    BurnBox =
-        new wxStaticBox(this, ID_STEP3_BURN_FRAME, "Burn", wxPoint(263, 1), wxSize(40, 173), 0, "RadioBox");
+    auto frame = [this](int id, const char* title, int x, int width) {
+        return new wxStaticBox(this, id, title, wxPoint(x, kFrameY), wxSize(width, kFrameHeight), 0,
+                               "RadioBox");
+    };
+    RaceModBox = frame(ID_STEP3_RACEMOD_FRAME, "+/-", kModFrameX, kModFrameWidth);
+    LowerBox = frame(ID_STEP3_LOWER_FRAME, "-2", kLowerFrameX, kAdjustFrameWidth);
+    RaiseBox = frame(ID_STEP3_RAISE_FRAME, "+1", kRaiseFrameX, kAdjustFrameWidth);
+    BurnBox = frame(ID_STEP3_BURN_FRAME, "Burn", kBurnFrameX, kBurnFrameWidth);
 
     // Each group begins with its own group start, so choosing in one group leaves the others alone.
     auto radio = [this](int id, int x, size_t i) {
-        return new wxRadioButton(this, id, "", wxPoint(x, 17 + 20 * static_cast<int>(i)), wxDefaultSize,
-                                 i == 0 ? wxRB_GROUP : 0, wxDefaultValidator, "RadioBox");
+        return new wxRadioButton(this, id, "", wxPoint(x, Row(i) + 2), wxDefaultSize, i == 0 ? wxRB_GROUP : 0,
+                                 wxDefaultValidator, "RadioBox");
     };
     for (size_t i = 0; i < LowerRadio.size(); ++i)
-        LowerRadio[i] = radio(ID_STEP3_LOWER_STR + static_cast<int>(i), 199, i);
+        LowerRadio[i] = radio(ID_STEP3_LOWER_STR + static_cast<int>(i), kLowerRadioX, i);
     for (size_t i = 0; i < RaiseRadio.size(); ++i)
-        RaiseRadio[i] = radio(ID_STEP3_RAISE_STR + static_cast<int>(i), 234, i);
+        RaiseRadio[i] = radio(ID_STEP3_RAISE_STR + static_cast<int>(i), kRaiseRadioX, i);
     for (size_t i = 0; i < BurnRadio.size(); ++i)
-        BurnRadio[i] = radio(ID_STEP3_BURN_STR + static_cast<int>(i), 276, i);
+        BurnRadio[i] = radio(ID_STEP3_BURN_STR + static_cast<int>(i), kBurnRadioX, i);
 
-    RaceListBox = new wxListBox(this, ID_STEP3_RACE_LIST, wxPoint(320, 5), wxSize(160, 173), 0, nullptr,
-                                wxLB_SINGLE | wxLB_HSCROLL, wxDefaultValidator, "ListBox");
-    // The height given to a drop-down is its list's on some platforms; here the box keeps its own.
-    LanguageBox = new wxComboBox(this, ID_STEP3_LANGUAGE, "", wxPoint(320, 180), wxSize(160, -1), 0, nullptr,
-                                 wxCB_DROPDOWN | wxCB_READONLY, wxDefaultValidator, "ComboBox");
+    RaceListBox = new wxListBox(this, ID_STEP3_RACE_LIST, wxPoint(kListX, 5), wxSize(kListWidth, 173), 0,
+                                nullptr, wxLB_SINGLE | wxLB_HSCROLL, wxDefaultValidator, "ListBox");
+    // A drop-down's given height is its list's on some toolkits; here the box keeps its natural height.
+    LanguageBox =
+        new wxComboBox(this, ID_STEP3_LANGUAGE, "", wxPoint(kListX, kButtonY), wxSize(kListWidth, -1), 0,
+                       nullptr, wxCB_DROPDOWN | wxCB_READONLY, wxDefaultValidator, "ComboBox");
 
-    RollButton = new wxButton(this, ID_STEP3_ROLL, "Roll", wxPoint(5, 180), wxSize(60, 25), 0,
+    RollButton = new wxButton(this, ID_STEP3_ROLL, "Roll", wxPoint(5, kButtonY), wxSize(60, 25), 0,
                               wxDefaultValidator, "Button");
-    ApplyButton = new wxButton(this, ID_STEP3_APPLY, "Apply", wxPoint(83, 180), wxSize(60, 25), 0,
+    ApplyButton = new wxButton(this, ID_STEP3_APPLY, "Apply", wxPoint(83, kButtonY), wxSize(60, 25), 0,
                                wxDefaultValidator, "Button");
-    AdjustButton = new wxButton(this, ID_STEP3_ADJUST, "Adjust", wxPoint(193, 180), wxSize(60, 25), 0,
-                                wxDefaultValidator, "Button");
-    BurnButton = new wxButton(this, ID_STEP3_BURN, "Burn", wxPoint(260, 180), wxSize(50, 25), 0,
-                              wxDefaultValidator, "Button");
+    AdjustButton = new wxButton(this, ID_STEP3_ADJUST, "Adjust", wxPoint(kLowerFrameX + 3, kButtonY),
+                                wxSize(60, 25), 0, wxDefaultValidator, "Button");
+    BurnButton = new wxButton(this, ID_STEP3_BURN, "Burn", wxPoint(kBurnFrameX - 10, kButtonY),
+                              wxSize(50, 25), 0, wxDefaultValidator, "Button");
     ContinueButton = new wxButton(this, ID_STEP3_CONTINUE, "Continue", wxPoint(5, 216), wxSize(100, 25), 0,
                                   wxDefaultValidator, "Button");
 
