@@ -10,6 +10,7 @@
 #include "app/program_data.h"
 #include "catalog/race_catalog.h"
 #include "steps/ability_race_rules.h"
+#include "support/log_lines.h"
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
 #include "ui/tree_model.h"
@@ -47,18 +48,6 @@ protected:
     }
 
     void SetScores(const Scores& scores) { current_character.ABILITY_BASE = scores; }
-
-    // The log file's lines without the blank each line ends with.
-    std::vector<std::string> LogLines() const {
-        std::vector<std::string> lines;
-        std::ifstream in(program_data.LogFileName);
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == ' ')
-                line.pop_back();
-            lines.push_back(line);
-        }
-        return lines;
-    }
 
     ScopedTempDir dir_;
 };

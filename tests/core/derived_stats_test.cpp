@@ -16,6 +16,7 @@
 #include "catalog/class_catalog.h"
 #include "catalog/item_lists.h"
 #include "catalog/race_catalog.h"
+#include "support/log_lines.h"
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
 
@@ -27,18 +28,6 @@ protected:
         GlobalsTest::SetUp();
         program_data.LogFileName = "hp.log";
         program_data.BuildingPoints = 2.5f;
-    }
-
-    // The log file's lines without the blank each line ends with.
-    static std::vector<std::string> LogLines() {
-        std::vector<std::string> lines;
-        std::ifstream in(program_data.LogFileName);
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == ' ')
-                line.pop_back();
-            lines.push_back(line);
-        }
-        return lines;
     }
 
     static void AddSkill(const std::string& name, int32_t value) {

@@ -21,6 +21,7 @@
 #include "catalog/race_catalog.h"
 #include "steps/frame_step3.h"
 #include "support/ability_faces.h"
+#include "support/log_lines.h"
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
 #include "ui/tree_model.h"
@@ -105,17 +106,6 @@ protected:
         const int row = Races()->FindString(text, true);
         ASSERT_NE(row, wxNOT_FOUND) << text;
         PickRow(row);
-    }
-
-    std::vector<std::string> LogLines() const {
-        std::vector<std::string> lines;
-        std::ifstream in(program_data.LogFileName);
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == ' ')
-                line.pop_back();
-            lines.push_back(line);
-        }
-        return lines;
     }
 
     std::array<std::string, 8> ShownModifiers() const {
