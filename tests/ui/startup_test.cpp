@@ -4,6 +4,10 @@
 #include "app/app_globals.h"
 #include "app/cx_application.h"
 #include "app/program_data.h"
+#include "catalog/class_catalog.h"
+#include "catalog/equipment_catalog.h"
+#include "catalog/race_catalog.h"
+#include "support/catalog_files.h"
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
 #include "ui/form_main.h"
@@ -15,10 +19,13 @@ class StartUpTest : public GlobalsTest {};
 
 TEST_F(StartUpTest, OpensTheMainWindowWithEmptySlotsAndNoStepOpen) {
     ScopedTempDir dir;
+    std::filesystem::copy(FixtureCatalogs(), dir.path(), std::filesystem::copy_options::recursive);
     program_data.WizardState = 3;
     VOLDFrames[5] = new wxFrame(nullptr, wxID_ANY, "stale"); // a slot left set must be emptied
 
+    testing::internal::CaptureStdout();
     FormMain* frame = RunStartUp();
+    const std::string trace = testing::internal::GetCapturedStdout();
 
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(MasterFrame, frame);
@@ -27,6 +34,12 @@ TEST_F(StartUpTest, OpensTheMainWindowWithEmptySlotsAndNoStepOpen) {
     for (const FrameSlot& slot : VOLDFrames)
         EXPECT_FALSE(slot.IsSet());
     EXPECT_EQ(frame->GetTitle(), "Brindlekit");
+    // The catalogues are read once, races first and equipment last.
+    EXPECT_EQ(CharacterRace::Count(), 2u);
+    EXPECT_EQ(CharacterEquip::Count(), 2u);
+    EXPECT_LT(trace.find("Loading MarshRunner_Female_Race.qxf"), trace.find("Loading Lamplighter_Class.qxf"));
+    EXPECT_LT(trace.find("Loading Lamplighter_Class.qxf"), trace.find("Loading Categories_Equipment.qxf"));
+    EXPECT_NE(trace.find("Loading Categories_Equipment.qxf"), std::string::npos);
     EXPECT_TRUE(frame->IsShown());
 
     int w = 0, h = 0;
