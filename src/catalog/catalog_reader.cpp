@@ -1,10 +1,13 @@
 #include "catalog/catalog_reader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cfloat>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 #include "app/numbers.h"
 
@@ -55,7 +58,7 @@ std::vector<std::string> ListCatalogFiles(const std::filesystem::path& folder, s
 }
 
 CatalogLineReader::CatalogLineReader(Source source, size_t lineLimit)
-    : source_(std::move(source)), limit_(lineLimit), buffer_(64 * 1024) {}
+    : source_(std::move(source)), limit_(lineLimit), buffer_(8 * 1024) {}
 
 bool CatalogLineReader::Fill() {
     if (ended_)
@@ -121,19 +124,58 @@ void ReadCatalogLines(CatalogLineReader& reader, std::string_view endTag,
     }
 }
 
+namespace {
+
+// Closes the file descriptor it holds when it goes out of scope.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Opens `file` for reading when it is a plain file. It is opened without waiting, so that a pipe or a
+// device under the name, which would block or never end, is refused instead of read.
+int OpenPlainFile(const std::filesystem::path& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
 void ReadCatalogFile(const std::filesystem::path& file, std::string_view endTag, size_t lineLimit,
                      const std::function<void(std::string_view line)>& handle) {
-    // A pipe or device under the name would block or never end; only plain files are opened.
-    std::error_code ec;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(nullptr, &std::fclose);
-    if (std::filesystem::is_regular_file(file, ec))
-        in.reset(std::fopen(file.c_str(), "rb"));
+    const FileDescriptor in(OpenPlainFile(file));
     std::cout << "opening " << file.filename().string() << '\n';
-    if (!in)
+    if (in.get() < 0)
         return;
-    std::FILE* f = in.get();
-    CatalogLineReader reader([f](char* buffer, size_t size) { return std::fread(buffer, 1, size, f); },
-                             lineLimit);
+    const int fd = in.get();
+    CatalogLineReader reader(
+        [fd](char* buffer, size_t size) -> size_t {
+            for (;;) {
+                const ssize_t got = ::read(fd, buffer, size);
+                if (got >= 0)
+                    return static_cast<size_t>(got);
+                if (errno != EINTR)
+                    return 0; // a read error ends the file like its end
+            }
+        },
+        lineLimit);
     ReadCatalogLines(reader, endTag, handle);
 }
 
@@ -147,6 +189,20 @@ bool SplitCatalogLine(std::string_view line, std::string_view& tag, std::string_
     tag = line.substr(0, gt);
     value = line.substr(gt + 1, close - gt - 1);
     return true;
+}
+
+TagMatcher::TagMatcher(std::string_view tag)
+    : tag_(tag), firstOpen_(tag.find('<')),
+      oneOpen_(firstOpen_ != std::string_view::npos &&
+               tag.find('<', firstOpen_ + 1) == std::string_view::npos) {}
+
+bool TagMatcher::ContainsAnywhere(std::string_view key) const {
+    if (key.empty() || key.front() != '<')
+        return tag_.find(key) != std::string_view::npos;
+    for (size_t at = firstOpen_; at != std::string_view::npos; at = tag_.find('<', at + 1))
+        if (tag_.compare(at, key.size(), key) == 0)
+            return true;
+    return false;
 }
 
 int32_t CatalogWhole(std::string_view value) {

@@ -68,13 +68,39 @@ template <class Entry> struct CatalogKey {
     void (*store)(Entry& entry, std::string_view tag, std::string_view value);
 };
 
+// Tells whether keys occur anywhere in one tag text (case-sensitive), for one tag and many keys.
+class TagMatcher {
+public:
+    explicit TagMatcher(std::string_view tag);
+    bool Contains(std::string_view key) const {
+        // Every key begins with "<"; when the tag holds one "<", a key can only stand there.
+        if (oneOpen_ && key.size() > 1 && key[0] == '<')
+            return tag_.size() - firstOpen_ >= key.size() && tag_[firstOpen_ + 1] == key[1] &&
+                   tag_.compare(firstOpen_, key.size(), key) == 0;
+        return ContainsAnywhere(key);
+    }
+
+private:
+    bool ContainsAnywhere(std::string_view key) const;
+
+    std::string_view tag_;
+    size_t firstOpen_;
+    bool oneOpen_;
+};
+
+// True when `key` occurs anywhere in `tag` (case-sensitive).
+inline bool TagContainsKey(std::string_view tag, std::string_view key) {
+    return TagMatcher(tag).Contains(key);
+}
+
 // Tries the keys in table order; the first one contained in `tag` stores `value`. A tag that
 // contains no key is ignored.
 template <class Entry>
 void AssignByKey(const std::vector<CatalogKey<Entry>>& keys, std::string_view tag, std::string_view value,
                  Entry& entry) {
+    const TagMatcher matcher(tag);
     for (const CatalogKey<Entry>& k : keys) {
-        if (tag.find(k.key) != std::string_view::npos) {
+        if (matcher.Contains(k.key)) {
             k.store(entry, tag, value);
             return;
         }

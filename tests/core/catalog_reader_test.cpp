@@ -42,6 +42,29 @@ TEST(CatalogLineSplit, TagIsEverythingBeforeTheFirstGreaterSignAndValueRunsToThe
     }
 }
 
+TEST(CatalogKeyMatch, AKeyMatchesAnywhereInTheTagButOnlyAsAWhole) {
+    struct Case {
+        const char* tag;
+        const char* key;
+        bool contains;
+    } cases[] = {
+        {"<NAME", "<NAME", true},
+        {"\t<NAME lang=\"x\"", "<NAME", true},
+        {"<CHARACTER_RACE><NAME", "<NAME", true}, // not at the first "<"
+        {"<<NAME", "<NAME", true},
+        {"<NAMES", "<NAME", true},
+        {"<NAM", "<NAME", false},
+        {"NAME", "<NAME", false},
+        {"<MINSTR", "<STRADJ", false},
+        {"<BASEREADLANGUAGES", "<LANGUAGES", false},
+        {"<HITDIEROLL_3", "<HITDIE_", false},
+        {"<START_CATEGORY", "<CATEGORY", false},
+        {"x_CATEGORY", "_CATEGORY", true}, // a key without "<" is searched as plain text
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TagContainsKey(c.tag, c.key), c.contains) << c.tag << " / " << c.key;
+}
+
 TEST(CatalogConversions, WholeNumbersFollowTheLeadingDigitsRuleAndSaturate) {
     struct Case {
         const char* text;
