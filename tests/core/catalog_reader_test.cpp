@@ -206,11 +206,11 @@ TEST(CatalogLineReader, SplitsLinesAndStopsAfterTheFirstOverLongOne) {
 
 TEST(CatalogLineReader, AHugeLineIsCutWithoutReadingItWhole) {
     // 64 MiB without a line end: the reader keeps only the start and stops asking for more.
-    const size_t total = size_t(64) << 20;
+    static constexpr size_t kTotal = size_t(64) << 20;
     size_t served = 0;
     CatalogLineReader reader(
-        [&served, total](char* buffer, size_t size) {
-            const size_t n = std::min(size, total - served);
+        [&served](char* buffer, size_t size) {
+            const size_t n = std::min(size, kTotal - served);
             std::memset(buffer, 'x', n);
             served += n;
             return n;
