@@ -15,3 +15,13 @@ void LoadCatalogues() {
     CProfs.LoadProfs();
     CEquip.LoadEquip();
 }
+
+void ClearCatalogues() {
+    CharacterRace::Clear();
+    CharacterClass::Clear();
+    CharacterSkill::Clear();
+    CharacterSpell::Clear();
+    CharacterTalent::Clear();
+    CharacterProf::Clear();
+    CharacterEquip::Clear();
+}

@@ -133,15 +133,6 @@ std::map<int, Tree>& Trees() {
     return trees;
 }
 
-void ClearCatalogues() {
-    CharacterRace::Clear();
-    CharacterClass::Clear();
-    CharacterSkill::Clear();
-    CharacterSpell::Clear();
-    CharacterTalent::Clear();
-    CharacterProf::Clear();
-    CharacterEquip::Clear();
-}
 
 // The trace lines go nowhere: the benchmark measures the loading, not the terminal.
 class Discard : public std::streambuf {

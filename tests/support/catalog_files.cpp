@@ -18,15 +18,6 @@ void WriteTextFile(const std::filesystem::path& path, const std::string& content
         ADD_FAILURE() << "cannot write " << path;
 }
 
-void ClearCatalogues() {
-    CharacterRace::Clear();
-    CharacterClass::Clear();
-    CharacterSkill::Clear();
-    CharacterSpell::Clear();
-    CharacterTalent::Clear();
-    CharacterProf::Clear();
-    CharacterEquip::Clear();
-}
 
 std::filesystem::path FixtureCatalogs() {
     return std::filesystem::path(BK_TEST_DATA_DIR) / "catalogs";
