@@ -91,8 +91,23 @@ TEST(CatalogConversions, RealNumbersIgnoreTrailingWordsAndStayWithinTheFloatRang
         const char* text;
         float expected;
     } cases[] = {
-        {"9.5", 9.5f},     {"12 feet", 12.0f}, {"", 0.0f},           {"heavy", 0.0f},
-        {"-0.25", -0.25f}, {"1e300", FLT_MAX}, {"-1e300", -FLT_MAX},
+        {"9.5", 9.5f},
+        {"12 feet", 12.0f},
+        {"", 0.0f},
+        {"heavy", 0.0f},
+        {"-0.25", -0.25f},
+        {"1e300", FLT_MAX},
+        {"-1e300", -FLT_MAX},
+        // An "e" without exponent digits is not part of the number; the number before it stays.
+        {"5.5e", 5.5f},
+        {"2E+", 2.0f},
+        {"7e1x", 70.0f},
+        {" .5", 0.5f},
+        {"-.", 0.0f},
+        // Beyond even the double range.
+        {"1e999", FLT_MAX},
+        {"-1e999", -FLT_MAX},
+        {"1e-999", 0.0f},
     };
     for (const Case& c : cases)
         EXPECT_FLOAT_EQ(CatalogReal(c.text), c.expected) << '"' << c.text << '"';

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <limits>
 
 #include "app/numbers.h"
 #include "app/text_encoding.h"
@@ -39,6 +40,9 @@ TEST(ParseLeadingRealTest, ReadsADotWhateverTheLocale) {
     EXPECT_DOUBLE_EQ(ParseLeadingReal("2.5"), 2.5);
     EXPECT_DOUBLE_EQ(ParseLeadingReal("-0.5x"), -0.5);
     EXPECT_DOUBLE_EQ(ParseLeadingReal("x"), 0.0);
+    EXPECT_DOUBLE_EQ(ParseLeadingReal("5.5e"), 5.5); // atof stops before an exponent without digits
+    EXPECT_DOUBLE_EQ(ParseLeadingReal("1e3m"), 1000.0);
+    EXPECT_EQ(ParseLeadingReal("-1e999"), -std::numeric_limits<double>::infinity());
 }
 
 TEST(FormatTest, WritesTextsOfAnyLength) {
