@@ -1,5 +1,8 @@
 #include "app/wx_prompter.h"
 
+#include "app/app_globals.h"
+#include "ui/form_main.h"
+
 #include <wx/choicdlg.h>
 #include <wx/msgdlg.h>
 #include <wx/numdlg.h>
@@ -11,7 +14,9 @@ int WxPrompter::Message(const wxString& message, const wxString& caption, long s
 
 std::optional<wxString> WxPrompter::Text(const wxString& message, const wxString& caption,
                                          const wxString& defaultValue) {
-    wxTextEntryDialog dialog(nullptr, message, caption, defaultValue);
+    // Typed answers are asked over the main window, where the user is working, not centred on the screen.
+    wxTextEntryDialog dialog(MasterFrame, message, caption, defaultValue, wxTextEntryDialogStyle & ~wxCENTRE,
+                             wxDefaultPosition);
     if (dialog.ShowModal() != wxID_OK)
         return std::nullopt;
     return dialog.GetValue();
