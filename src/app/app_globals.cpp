@@ -1,5 +1,7 @@
 #include "app/app_globals.h"
 
+#include "app/program_data.h"
+
 FormMain* MasterFrame = nullptr;
 int MasterWidth = 0;
 int MasterHeight = 0;
@@ -8,4 +10,12 @@ std::array<FrameSlot, kFrameSlots> VOLDFrames;
 void ReleaseFrameSlot(int slot, const wxFrame* frame) {
     if (slot >= 0 && slot < kFrameSlots && VOLDFrames[static_cast<size_t>(slot)].Holds(frame))
         VOLDFrames[static_cast<size_t>(slot)].Clear();
+}
+
+void EndStepWindow(int slot, const wxFrame* frame, bool continued) {
+    if (slot < 0 || slot >= kFrameSlots || !VOLDFrames[static_cast<size_t>(slot)].Holds(frame))
+        return;
+    if (!continued)
+        program_data.WizardState = 0;
+    VOLDFrames[static_cast<size_t>(slot)].Clear();
 }

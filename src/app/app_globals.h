@@ -56,3 +56,9 @@ extern std::array<FrameSlot, kFrameSlots> VOLDFrames;
 
 // Empties `slot` if it still holds `frame`; windows call this as they are destroyed.
 void ReleaseFrameSlot(int slot, const wxFrame* frame);
+
+// What every creation step window does as it is destroyed. wx deletes a closed frame only at idle
+// time, after the next step (or the next character's first step) may already own the slot: so the
+// creation is ended (`WizardState` 0) only when the window leaves without Continue and its slot still
+// holds it, and the slot is emptied only while it holds it.
+void EndStepWindow(int slot, const wxFrame* frame, bool continued);

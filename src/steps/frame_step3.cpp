@@ -131,9 +131,7 @@ FrameStep3::FrameStep3(wxWindow* parent, const wxString& title, const wxPoint& p
 }
 
 FrameStep3::~FrameStep3() {
-    if (!Continued)
-        program_data.WizardState = 0;
-    ReleaseFrameSlot(kSlotStep3, this);
+    EndStepWindow(kSlotStep3, this, Continued);
 }
 
 void FrameStep3::ShowScores() {
