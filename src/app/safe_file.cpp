@@ -6,7 +6,11 @@
 #include <unistd.h>
 
 bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
-    std::string temp = path + ".XXXXXX";
+    // A short hidden name in the same folder: the rename then stays on one file system, and a target
+    // name near the length limit still leaves room for the temporary one.
+    const size_t slash = path.rfind('/');
+    std::string temp =
+        (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + ".save-XXXXXX";
     const int fd = mkstemp(temp.data());
     if (fd < 0)
         return false;

@@ -1,0 +1,67 @@
+#include "files/character_file_path.h"
+
+#include <filesystem>
+#include <system_error>
+#include <wx/defs.h>
+
+#include "app/prompts.h"
+#include "app/safe_file.h"
+#include "app/text_encoding.h"
+
+namespace {
+
+const char* const kSaveCaption = "Save file";
+
+void ReportFailure(const std::filesystem::path& path, const std::string& why) {
+    Prompts().Message(ToWx("The character could not be saved to " + path.string() + ": " + why +
+                           ". Any earlier file of that name is unchanged."),
+                      kSaveCaption, wxOK | wxICON_ERROR);
+}
+
+} // namespace
+
+std::string CharacterFileName(const std::string& typedName, const std::string& extension) {
+    if (typedName.empty() || typedName == "." || typedName == "..")
+        return {};
+    std::string name = typedName;
+    for (char& c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/' || c == '\\' || byte < 0x20 || byte == 0x7f)
+            c = '_';
+    }
+    if (name.front() == '.')
+        name.front() = '_';
+    return name + extension;
+}
+
+bool SaveCharacterFile(const std::string& folderName, const std::string& typedName,
+                       const std::string& extension, const FileContents& contents) {
+    const std::string fileName = CharacterFileName(typedName, extension);
+    if (fileName.empty()) {
+        Prompts().Message("The character needs a name before it can be saved.", kSaveCaption,
+                          wxOK | wxICON_INFORMATION);
+        return false;
+    }
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::current_path(ec) / folderName;
+    const std::filesystem::path path = folder / fileName;
+    if (ec) {
+        ReportFailure(path, "the working folder cannot be read");
+        return false;
+    }
+    std::filesystem::create_directory(folder, ec);
+    if (ec || !std::filesystem::is_directory(folder, ec)) {
+        ReportFailure(path, "the folder " + folderName + " cannot be created");
+        return false;
+    }
+    std::string bytes;
+    if (!contents(bytes)) {
+        ReportFailure(path, "the file's contents could not be made");
+        return false;
+    }
+    if (!WriteFileReplacing(path.string(), bytes)) {
+        ReportFailure(path, "the file cannot be written");
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,21 @@
+// Where a character's files go: the file name made from the typed name, and the one save path.
+#pragma once
+
+#include <functional>
+#include <string>
+
+// The name a character is saved under in its folder: the typed name with "/", "\" and control
+// characters replaced by "_", and a leading "." by "_" (so no file is hidden from the saved-character
+// list), followed by `extension` (".xml", ".html"). Empty when the typed name is empty, "." or "..".
+std::string CharacterFileName(const std::string& typedName, const std::string& extension);
+
+// Fills `bytes` with a file's contents; false when the contents could not be made.
+using FileContents = std::function<bool(std::string& bytes)>;
+
+// Saves the character under `typedName` + `extension` in the folder `folderName` below the working
+// directory, creating the folder when it is missing. The contents go to a temporary file in that folder
+// that is then renamed over the old file, so a failure at any step leaves the old file as it was. A
+// name that names no file, and every failure, is reported through the prompter; a successful save is
+// silent. True when the file was saved.
+bool SaveCharacterFile(const std::string& folderName, const std::string& typedName,
+                       const std::string& extension, const FileContents& contents);
