@@ -39,5 +39,5 @@ int WxPrompter::Choice(const wxString& message, const wxString& caption,
 }
 
 bool WxPrompter::YesNo(const wxString& message, const wxString& caption) {
-    return wxMessageBox(message, caption, wxYES_NO) == wxYES;
+    return wxMessageBox(message, caption, wxYES_NO | wxICON_QUESTION) == wxYES;
 }

@@ -1,6 +1,7 @@
 # Creation step windows and the background roll tables.
 list(APPEND BK_CORE_SOURCES
     src/steps/ability_race_rules.cpp
+    src/steps/roll_protocol.cpp
 )
 list(APPEND BK_UI_SOURCES
     src/steps/frame_step3.cpp

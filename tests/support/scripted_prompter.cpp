@@ -1,5 +1,7 @@
 #include "support/scripted_prompter.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "app/text_encoding.h"
@@ -24,10 +26,23 @@ const char* KindName(ScriptedPrompter::Kind kind) {
 
 bool ScriptedPrompter::Take(Kind kind, const wxString& message, const wxString& caption, Answer& out,
                             const std::vector<wxString>& choices) {
-    Question q{kind, FromWx(message), FromWx(caption), {}};
+    Question q;
+    q.kind = kind;
+    q.message = FromWx(message);
+    q.caption = FromWx(caption);
     for (const wxString& c : choices)
         q.choices.push_back(FromWx(c));
     asked_.push_back(q);
+    // Questions that cannot be cancelled are asked again for ever: stop the run instead of hanging.
+    if (script_.empty() || script_.front().kind != kind) {
+        if (++unanswered_ > kMaxUnanswered) {
+            std::fprintf(stderr, "%zu questions in a row found no scripted answer; last: \"%s\"\n",
+                         unanswered_, q.message.c_str());
+            std::abort();
+        }
+    } else {
+        unanswered_ = 0;
+    }
     if (script_.empty()) {
         ADD_FAILURE() << "unexpected " << KindName(kind) << " \"" << q.message << "\" (caption \""
                       << q.caption << "\")";
@@ -58,10 +73,16 @@ std::optional<wxString> ScriptedPrompter::Text(const wxString& message, const wx
     return a.text;
 }
 
-std::optional<long> ScriptedPrompter::Number(const wxString& message, const wxString&,
-                                             const wxString& caption, long, long, long) {
+std::optional<long> ScriptedPrompter::Number(const wxString& message, const wxString& prompt,
+                                             const wxString& caption, long value, long min, long max) {
     Answer a;
-    if (!Take(Kind::Number, message, caption, a) || a.code == 0)
+    const bool taken = Take(Kind::Number, message, caption, a);
+    Question& asked = asked_.back();
+    asked.prompt = FromWx(prompt);
+    asked.value = value;
+    asked.min = min;
+    asked.max = max;
+    if (!taken || a.code == 0)
         return std::nullopt;
     return a.number;
 }

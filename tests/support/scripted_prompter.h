@@ -12,10 +12,15 @@ public:
     enum class Kind { Message, Text, Number, Choice, YesNo };
 
     struct Question {
-        Kind kind;
+        Kind kind = Kind::Message;
         std::string message;
         std::string caption;
         std::vector<std::string> choices; // for Choice
+        // For Number: the prompt beside the box, the default value and the allowed range.
+        std::string prompt;
+        long value = 0;
+        long min = 0;
+        long max = 0;
     };
 
     // Queue the answer to the next question of that kind; questions must come in queue order.
@@ -54,8 +59,10 @@ private:
     bool Take(Kind kind, const wxString& message, const wxString& caption, Answer& out,
               const std::vector<wxString>& choices = {});
 
+    static constexpr size_t kMaxUnanswered = 50;
     std::deque<Answer> script_;
     std::vector<Question> asked_;
+    size_t unanswered_ = 0;
 };
 
 // Installs a ScriptedPrompter for one test and checks on destruction that every answer was used.

@@ -1,0 +1,60 @@
+#include "steps/roll_protocol.h"
+
+#include "app/dice.h"
+#include "app/dice_log.h"
+#include "app/numbers.h"
+#include "app/program_data.h"
+#include "app/prompts.h"
+#include "steps/ability_race_rules.h"
+
+namespace {
+
+// The player's own roll: asked until a number in range comes, so it cannot be skipped.
+int32_t AskOwnRoll(const std::string& message, const std::string& diceText, int32_t rolled, int64_t min,
+                   int64_t max) {
+    for (;;) {
+        const std::optional<long> typed = Prompts().Number(message, diceText, kOwnDiceCaption, rolled,
+                                                           static_cast<long>(min), static_cast<long>(max));
+        if (typed && *typed >= min && *typed <= max)
+            return static_cast<int32_t>(*typed);
+    }
+}
+
+} // namespace
+
+RolledDice RollOrEnter(int32_t sides, int32_t count, const std::string& message) {
+    // The empty ranges are named, not left to the arithmetic: -1 dice of -1 sides would give -1..1.
+    const bool noRange = count < 0 || (count >= 1 && sides < 1);
+    const int64_t min = count;
+    const int64_t max = noRange ? min - 1 : static_cast<int64_t>(count) * sides;
+    return RollOrEnter(sides, count, message, Format("%id%i", count, sides), min, max);
+}
+
+RolledDice RollOrEnter(int32_t sides, int32_t count, const std::string& message, const std::string& diceText,
+                       int64_t min, int64_t max) {
+    RolledDice dice;
+    dice.roll = DiceRoll(sides, count);
+    if (!OwnDiceOn() || max < min)
+        return dice;
+    const int32_t typed = AskOwnRoll(message, diceText, dice.roll, min, max);
+    if (typed != dice.roll) {
+        dice.roll = typed;
+        dice.method = "Entered roll";
+    }
+    return dice;
+}
+
+bool LogAndAccept(const std::string& text, const AcceptOptions& options) {
+    std::string line = text;
+    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
+    if (!(program_data.BuildingPoints > 0.0f))
+        return true;
+    if (Prompts().YesNo(options.questionShowsPrefix ? line : text, kAcceptCaption))
+        return true;
+    program_data.BuildingPoints -= 1.0f;
+    if (options.logDecline) {
+        std::string spent = kRerollLine;
+        Format_Entry(program_data.BuildingPoints, spent, program_data.LogFileName);
+    }
+    return false;
+}
