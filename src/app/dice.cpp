@@ -73,13 +73,14 @@ int32_t DiceRollAll(int32_t sides, int32_t count, int32_t modifier, int32_t pene
             total += d;
             continue;
         }
+        // Extreme catalogue or typed values must not wrap: the die count and each die's value saturate.
         if (d == sides)
-            ++count;
-        total += d + modifier - (i > 0 ? 1 : 0);
+            count = SaturatingAdd(count, 1);
+        total += static_cast<int64_t>(SaturatingAdd(d, static_cast<int64_t>(modifier) - (i > 0 ? 1 : 0)));
     }
     if (!penetrate)
         total += modifier;
-    return static_cast<int32_t>(std::clamp<int64_t>(total, INT32_MIN, INT32_MAX));
+    return SaturateInt32(total);
 }
 
 int32_t DiceRoll(int32_t sides, int32_t count) {

@@ -1,10 +1,7 @@
 #include "app/dice_log.h"
 
 #include <fstream>
-#include <iomanip>
 #include <iterator>
-#include <locale>
-#include <sstream>
 #include <wx/defs.h>
 
 #include "app/dice.h"
@@ -55,12 +52,7 @@ void Log_Entry(const std::string& file, const std::string& text) {
 }
 
 std::string FormatLogLine(float bp, const std::string& text) {
-    // printf's %-6.1f follows the C locale of the moment; the stream is pinned to the classic one instead.
-    std::ostringstream line;
-    line.imbue(std::locale::classic());
-    line << "BP=" << std::left << std::setw(6) << std::fixed << std::setprecision(1)
-         << static_cast<double>(bp) << " | " << text;
-    return line.str();
+    return "BP=" + FormatFixed(static_cast<double>(bp), 1, -6) + " | " + text;
 }
 
 void Format_Entry(float bp, std::string& text, const std::string& file) {

@@ -2,6 +2,8 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
+#include <iomanip>
 #include <limits>
 #include <locale>
 #include <sstream>
@@ -75,6 +77,35 @@ double ParseLeadingReal(const std::string& text) {
         return 0.0;
     }
     return value;
+}
+
+int32_t SaturateInt32(int64_t value) {
+    if (value > std::numeric_limits<int32_t>::max())
+        return std::numeric_limits<int32_t>::max();
+    if (value < std::numeric_limits<int32_t>::min())
+        return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(value);
+}
+
+int32_t SaturatingAdd(int32_t value, int64_t delta) {
+    // Any delta past 33 bits settles the sign of the result; below that the 64-bit sum cannot overflow.
+    constexpr int64_t kBeyond = int64_t(1) << 33;
+    if (delta >= kBeyond)
+        return std::numeric_limits<int32_t>::max();
+    if (delta <= -kBeyond)
+        return std::numeric_limits<int32_t>::min();
+    return SaturateInt32(static_cast<int64_t>(value) + delta);
+}
+
+std::string FormatFixed(double value, int precision, int width) {
+    // printf's "%f" follows the C locale of the moment; the stream is pinned to the classic one instead.
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    // Field widths are small constants; the lowest int has no positive counterpart, so it pads nothing.
+    const int field = width == std::numeric_limits<int>::min() ? 0 : std::abs(width);
+    out << (width < 0 ? std::left : std::right) << std::setw(field) << std::fixed
+        << std::setprecision(precision < 0 ? 0 : precision) << value;
+    return out.str();
 }
 
 std::string Format(const char* fmt, ...) {

@@ -15,7 +15,18 @@ int32_t ParseLeadingInt(const std::string& text, bool& fits);
 // atof's rule in the "C" locale (a dot is the decimal mark whatever the user's locale); no number gives 0.
 double ParseLeadingReal(const std::string& text);
 
-// printf-style formatting into a std::string of any length.
+// `value + delta` held to INT32_MIN..INT32_MAX instead of wrapping: for sums of catalogue or typed values.
+int32_t SaturatingAdd(int32_t value, int64_t delta);
+
+// `value` held to INT32_MIN..INT32_MAX: for a sum worked out in 64 bits.
+int32_t SaturateInt32(int64_t value);
+
+// printf's "%W.Pf" with `precision` P and field `width` W (a negative width pads on the right, as printf's
+// "-" flag), the decimal mark a dot whatever the locale. Every real number the program prints goes here.
+std::string FormatFixed(double value, int precision, int width = 0);
+
+// printf-style formatting into a std::string of any length. Its "%f" follows the C locale of the moment:
+// print real numbers with FormatFixed instead.
 std::string Format(const char* fmt, ...)
 #if defined(__GNUC__)
     __attribute__((format(printf, 1, 2)))

@@ -17,17 +17,6 @@ const std::array<const char*, kAbilityCount> kAbilityNames = {
 
 namespace {
 
-// Scores are taken unbounded (typed, traded, raised by race), so every change saturates at the
-// 32-bit range instead of wrapping.
-int32_t AddSaturated(int32_t value, int64_t delta) {
-    const int64_t sum = static_cast<int64_t>(value) + delta;
-    if (sum > std::numeric_limits<int32_t>::max())
-        return std::numeric_limits<int32_t>::max();
-    if (sum < std::numeric_limits<int32_t>::min())
-        return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(sum);
-}
-
 // Whether `score` lowered by `by` stays at or above `floor`, computed without overflow.
 bool StaysAtOrAbove(int32_t score, int by, int floor) {
     return static_cast<int64_t>(score) - by >= floor;
@@ -96,8 +85,8 @@ bool AdjustChosenAbilities(const AbilityChoice& choice) {
     const auto lower = static_cast<size_t>(choice.LowerIndex);
     const auto raise = static_cast<size_t>(choice.RaiseIndex);
     if (StaysAtOrAbove(scores[lower], 2, choice.LowerFloor)) {
-        scores[lower] = AddSaturated(scores[lower], -2);
-        scores[raise] = AddSaturated(scores[raise], 1);
+        scores[lower] = SaturatingAdd(scores[lower], -2);
+        scores[raise] = SaturatingAdd(scores[raise], 1);
         Log(Format("%s has been reduced by %i and %s has been increased by %i", kAbilityNames[lower], 2,
                    kAbilityNames[raise], 1));
         Log(AbilityLine("Adjusted Ability Scores"));
@@ -115,7 +104,7 @@ bool BurnChosenAbility(const AbilityChoice& choice) {
                       StaysAtOrAbove(scores[static_cast<size_t>(choice.BurnIndex)], 1, choice.BurnFloor);
     if (made) {
         const auto burn = static_cast<size_t>(choice.BurnIndex);
-        scores[burn] = AddSaturated(scores[burn], -1);
+        scores[burn] = SaturatingAdd(scores[burn], -1);
         program_data.BuildingPoints += 2.0f;
         Log(Format("%s has been reduced by 1 and BP has been increased by 2", kAbilityNames[burn]));
         Log(AbilityLine("Adjusted Ability Scores"));
@@ -181,7 +170,7 @@ bool HandOverRace(const std::string& language, const std::array<std::string, kAb
     program_data.WizardState = 5;
     for (size_t i = 0; i < kAbilityCount; ++i)
         current_character.ABILITY_BASE[i] =
-            AddSaturated(current_character.ABILITY_BASE[i], ParseLeadingInt(modifierTexts[i]));
+            SaturatingAdd(current_character.ABILITY_BASE[i], ParseLeadingInt(modifierTexts[i]));
     program_data.BuildingPoints += static_cast<float>(ParseLeadingInt(bonusText));
     Log(AbilityLine("Adjusted Ability Scores by Race"));
     return true;

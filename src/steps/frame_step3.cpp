@@ -144,7 +144,7 @@ void FrameStep3::ShowScores() {
 void FrameStep3::RefreshAfterScores(bool rewriteBoxes) {
     if (rewriteBoxes)
         ShowScores();
-    BPBox->ChangeValue(ToWx(Format("%-3.0f", program_data.BuildingPoints)));
+    BPBox->ChangeValue(ToWx(FormatFixed(program_data.BuildingPoints, 0, -3)));
     Fill_Race_Box();
     for (wxStaticText* label : RaceModText)
         label->SetLabel("");

@@ -255,9 +255,10 @@ int GetHitPoints(int level, CharacterClass* pClass) {
 }
 
 int GetMovement(int base) {
+    // The base comes from the race catalogue: an extreme value saturates rather than wraps.
     int rate = base;
     if (Contains(current_character.CLASS_LONG_NAME, "Barbarian"))
-        rate += 3;
+        rate = SaturatingAdd(rate, 3);
 
     int pegLegs = 0;
     for (const SkillDataItem* skill = SkillDataItem::First(); skill; skill = skill->pNext.get()) {
@@ -269,15 +270,15 @@ int GetMovement(int base) {
     for (const QuirkDataItem* quirk = QuirkDataItem::First(); quirk; quirk = quirk->pNext.get()) {
         if (Contains(quirk->name, "Amputee, Double, Leg")) {
             if (pegLegs == 1)
-                return rate - 1;
+                return SaturatingAdd(rate, -1);
             if (pegLegs == 0)
-                return rate - 4;
+                return SaturatingAdd(rate, -4);
         }
         if (Contains(quirk->name, "Amputee, Leg")) {
             if (pegLegs == 1)
                 return rate;
             if (pegLegs == 0)
-                return rate - 3;
+                return SaturatingAdd(rate, -3);
         }
     }
     return rate;

@@ -104,9 +104,9 @@ Pairs ClassLimits(const AllowedClass& allowed) {
         const float min = allowed.entry->*b.min;
         const float max = allowed.entry->*b.max;
         if (min != -99.0f)
-            pairs.Add(std::string("minimum ") + b.ability, Format("%-1.2f", static_cast<double>(min)));
+            pairs.Add(std::string("minimum ") + b.ability, FormatFixed(static_cast<double>(min), 2, -1));
         if (max != 99.0f)
-            pairs.Add(std::string("maximum ") + b.ability, Format("%-1.2f", static_cast<double>(max)));
+            pairs.Add(std::string("maximum ") + b.ability, FormatFixed(static_cast<double>(max), 2, -1));
     }
     return pairs;
 }
@@ -238,8 +238,7 @@ int32_t LevelTableSum(const LevelTable& table, int32_t level) {
     int64_t sum = 0;
     for (int32_t k = 0; k <= last; ++k)
         sum += table[static_cast<size_t>(k)];
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    return SaturateInt32(sum);
 }
 
 void messagePPtotree() {

@@ -199,6 +199,11 @@ TEST_F(DerivedStatsTest, MovementFollowsBarbarianAmputationsAndPegLegs) {
         // No lower bound.
         {2, "Fighter", {both}, 0, -2},
         {0, "Fighter", {leg}, 0, -3},
+        // Catalogue bases at the 32-bit ends saturate instead of wrapping.
+        {INT32_MAX, "Barbarian", {}, 0, INT32_MAX},
+        {INT32_MAX - 1, "Barbarian", {both}, 1, INT32_MAX - 1},
+        {INT32_MIN, "Fighter", {both}, 0, INT32_MIN},
+        {INT32_MIN + 2, "Fighter", {leg}, 0, INT32_MIN},
     };
     for (const Case& c : cases) {
         ResetGlobals();

@@ -72,15 +72,35 @@ TEST(FormatLogLineTest, WritesTheBPFieldSixWideWithADotInAnyLocale) {
         {-1.0f, "BP=-1.0   | x"}, {123456.0f, "BP=123456.0 | x"}, {0.25f, "BP=0.2    | x"},
         {2.75f, "BP=2.8    | x"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(FormatLogLine(c.bp, "x"), c.line) << "bp " << c.bp;
+    // Every other real number the program prints goes through the same formatter.
+    struct Fixed {
+        double value;
+        int precision, width;
+        const char* text;
+    };
+    const Fixed fixed[] = {
+        {17.5, 2, -1, "17.50"}, {-99.0, 2, -1, "-99.00"},    {0.0, 2, 0, "0.00"},
+        {3.0, 0, -3, "3  "},    {12.5, 0, -3, "12 "},        {1234.0, 0, -3, "1234"},
+        {2.5, 1, 6, "   2.5"},  {-0.25, 1, -6, "-0.2  "},    {1e10, 2, 0, "10000000000.00"},
+        {0.125, 3, 0, "0.125"}, {2.0 / 3.0, 4, 0, "0.6667"},
+    };
+    const auto check = [&](const char* locale) {
+        for (const Case& c : cases)
+            EXPECT_EQ(FormatLogLine(c.bp, "x"), c.line) << "bp " << c.bp << " under " << locale;
+        for (const Fixed& f : fixed)
+            EXPECT_EQ(FormatFixed(f.value, f.precision, f.width), f.text)
+                << f.value << " precision " << f.precision << " width " << f.width << " under " << locale;
+    };
+    check("C");
+    // In the C locale printf's own "%*.*f" is the reference for the field rules.
+    for (const Fixed& f : fixed)
+        EXPECT_EQ(FormatFixed(f.value, f.precision, f.width), Format("%*.*f", f.width, f.precision, f.value));
 
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
         GTEST_SKIP() << "the locale de_DE.UTF-8 is not installed; the comma-locale half is not run";
     ASSERT_EQ(Format("%.1f", 12.5), "12,5") << "the locale should use a decimal comma";
-    for (const Case& c : cases)
-        EXPECT_EQ(FormatLogLine(c.bp, "x"), c.line) << "bp " << c.bp << " under de_DE";
+    check("de_DE");
     std::setlocale(LC_ALL, previous.c_str());
     std::setlocale(LC_NUMERIC, "C");
 }

@@ -70,14 +70,30 @@ TEST_F(DiceTest, ScriptedFacesFollowThePenetrationRule) {
         std::vector<int32_t> faces;
         int expected;
     } cases[] = {
-        {4, 1, 0, 1, {3}, 3},    {4, 1, 0, 1, {4, 2}, 5},  {4, 1, 0, 1, {4, 4, 1}, 7},
-        {4, 2, 0, 1, {2, 3}, 4}, {6, 1, 2, 1, {6, 3}, 12}, {6, 3, 0, 0, {6, 6, 6}, 18},
-        {6, 2, 3, 0, {1, 1}, 5}, {6, 2, 3, 0, {6, 6}, 15}, {12, 12, 0, 0, std::vector<int32_t>(12, 12), 144},
+        {4, 1, 0, 1, {3}, 3},
+        {4, 1, 0, 1, {4, 2}, 5},
+        {4, 1, 0, 1, {4, 4, 1}, 7},
+        {4, 2, 0, 1, {2, 3}, 4},
+        {6, 1, 2, 1, {6, 3}, 12},
+        {6, 3, 0, 0, {6, 6, 6}, 18},
+        {6, 2, 3, 0, {1, 1}, 5},
+        {6, 2, 3, 0, {6, 6}, 15},
+        {12, 12, 0, 0, std::vector<int32_t>(12, 12), 144},
+        // Modifiers at the 32-bit ends saturate instead of wrapping, die by die and in the total.
+        {6, 1, INT32_MAX, 1, {3}, INT32_MAX},
+        {6, 1, INT32_MAX, 1, {6, 2}, INT32_MAX},
+        {6, 1, INT32_MAX - 6, 1, {5}, INT32_MAX - 1},
+        {6, 1, INT32_MIN, 1, {6, 1}, INT32_MIN},
+        {6, 2, INT32_MIN + 10, 1, {6, 1, 1}, INT32_MIN},
+        {6, 1, INT32_MIN, 0, {4}, INT32_MIN + 4},
+        {6, 2, INT32_MAX, 0, {6, 6}, INT32_MAX},
+        {6, 2, INT32_MIN, 0, {1, 1}, INT32_MIN + 2},
     };
     for (const Case& c : cases) {
         dice::QueueFaces(c.faces);
         EXPECT_EQ(DiceRollAll(c.sides, c.count, c.modifier, c.penetrate), c.expected)
-            << c.sides << " sides, " << c.count << " dice, modifier " << c.modifier;
+            << c.sides << " sides, " << c.count << " dice, modifier " << c.modifier << ", penetrate "
+            << c.penetrate;
         EXPECT_EQ(dice::QueuedFaces(), 0u);
     }
 }

@@ -45,6 +45,38 @@ TEST(ParseLeadingRealTest, ReadsADotWhateverTheLocale) {
     EXPECT_EQ(ParseLeadingReal("-1e999"), -std::numeric_limits<double>::infinity());
 }
 
+TEST(SaturatingAddTest, HoldsSumsToThe32BitRange) {
+    struct Case {
+        int32_t value;
+        int64_t delta;
+        int32_t sum;
+    } cases[] = {
+        {2, 3, 5},
+        {-2, -3, -5},
+        {INT32_MAX, 0, INT32_MAX},
+        {INT32_MAX, 1, INT32_MAX},
+        {INT32_MAX - 1, 1, INT32_MAX},
+        {INT32_MAX, -1, INT32_MAX - 1},
+        {INT32_MAX, INT32_MAX, INT32_MAX},
+        {INT32_MIN, -1, INT32_MIN},
+        {INT32_MIN + 1, -1, INT32_MIN},
+        {INT32_MIN, 1, INT32_MIN + 1},
+        {INT32_MIN, INT32_MIN, INT32_MIN},
+        {INT32_MAX, INT32_MIN, -1},
+        {INT32_MIN, int64_t(INT32_MAX) - INT32_MIN, INT32_MAX},
+        {0, INT64_MAX, INT32_MAX},
+        {0, INT64_MIN, INT32_MIN},
+        {INT32_MIN, INT64_MAX, INT32_MAX},
+        {INT32_MAX, INT64_MIN, INT32_MIN},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SaturatingAdd(c.value, c.delta), c.sum) << c.value << " + " << c.delta;
+
+    EXPECT_EQ(SaturateInt32(int64_t(INT32_MAX) + 1), INT32_MAX);
+    EXPECT_EQ(SaturateInt32(int64_t(INT32_MIN) - 1), INT32_MIN);
+    EXPECT_EQ(SaturateInt32(-7), -7);
+}
+
 TEST(FormatTest, WritesTextsOfAnyLength) {
     const std::string big(5000, 'y');
     EXPECT_EQ(Format("BP=%-6.1f | %s", 0.0, "x"), "BP=0.0    | x");
