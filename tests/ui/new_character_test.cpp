@@ -130,4 +130,28 @@ TEST_F(NewCharacterTest, ClosingTheStepBeforeContinueLetsANewCharacterStart) {
     EXPECT_EQ(current_character.ABILITY_BASE[0], 0) << "the new character starts from the reset";
 }
 
+TEST_F(NewCharacterTest, AnAbortedStepDeletedAtIdleLeavesTheNextCreationRunning) {
+    std::filesystem::copy(SampleCatalogs(), dir_.path(), std::filesystem::copy_options::recursive);
+    FormMain* main = RunStartUp();
+    SelectMenu(main, ID_MAIN_NEW);
+    wxFrame* first = VOLDFrames[kSlotStep3].Live();
+    ASSERT_NE(first, nullptr);
+    SelectMenu(first, ID_STEP3_MENU_ABORT);
+    EXPECT_EQ(program_data.WizardState, 0);
+
+    // The aborted window is still alive until idle time; the next character starts before that.
+    SelectMenu(main, ID_MAIN_NEW);
+    wxFrame* second = VOLDFrames[kSlotStep3].Live();
+    ASSERT_NE(second, nullptr);
+    ASSERT_NE(second, first);
+    EXPECT_EQ(program_data.WizardState, 3);
+
+    PumpEvents();
+    EXPECT_EQ(program_data.WizardState, 3) << "the first window's deletion must not end the second creation";
+    EXPECT_EQ(VOLDFrames[kSlotStep3].Live(), second);
+    SelectMenu(main, ID_MAIN_NEW); // refused while the creation runs
+    EXPECT_EQ(VOLDFrames[kSlotStep3].Live(), second);
+    EXPECT_EQ(program_data.WizardState, 3);
+}
+
 } // namespace
