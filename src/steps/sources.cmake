@@ -2,6 +2,8 @@
 list(APPEND BK_CORE_SOURCES
     src/steps/ability_race_rules.cpp
     src/steps/roll_protocol.cpp
+    src/steps/inheritance_tables.cpp
+    src/steps/starting_honor.cpp
 )
 list(APPEND BK_UI_SOURCES
     src/steps/frame_step3.cpp
