@@ -117,10 +117,6 @@ const char* HonorState(int32_t level, int32_t honor) {
     return "Average Honor";
 }
 
-int32_t ClampToInt32(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
-}
-
 } // namespace
 
 int32_t SocialHonorAdjustment(int32_t socialClass) {
@@ -184,7 +180,7 @@ int32_t GenerateHonor() {
     int64_t sum = 0;
     for (int32_t score : pc.ABILITY_BASE)
         sum += score;
-    const int32_t base = ClampToInt32(sum / 7);
+    const int32_t base = SaturateInt32(sum / 7);
     Log(Format("Base Honor: %i", base));
 
     const int32_t social = SocialHonorAdjustment(pc.SOCIAL_ID);
@@ -206,7 +202,7 @@ int32_t GenerateHonor() {
     // The floor comes before the gathered adjustment, which may still take the honor below 1.
     honor = std::max<int64_t>(honor, 1);
     honor += pc.HONOR_MOD;
-    const int32_t result = ClampToInt32(honor);
+    const int32_t result = SaturateInt32(honor);
 
     const int32_t bp = HonorBPAdjustment(result);
     program_data.BuildingPoints += static_cast<float>(bp);
