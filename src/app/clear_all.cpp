@@ -1,6 +1,7 @@
 #include "app/clear_all.h"
 
 #include <memory>
+#include <utility>
 
 #include "app/character.h"
 #include "app/dice_log.h"
@@ -11,23 +12,19 @@
 
 void Clear_All() {
     SetQuirkFlawStructure();
-    program_data.WizardState = 0;
-    program_data.BuildingPoints = 0.0f;
-    program_data.PPMoneyModifier = 0;
-    program_data.PPHonorModifier = 0;
 
+    // Both records start again from freshly constructed ones, so a field added later is reset with the
+    // rest. The run keeps its version and log name; the quirk bookkeeping is set by the background step
+    // before the quirk steps read it.
+    ProgramData fresh;
+    fresh.ProgramVersion = std::move(program_data.ProgramVersion);
+    fresh.LogFileName = std::move(program_data.LogFileName);
+    fresh.QuirkBP = program_data.QuirkBP;
+    fresh.QuirkRollsOwed = program_data.QuirkRollsOwed;
+    program_data = std::move(fresh);
+
+    // The lists hang off their kinds, not the record: each is emptied through its own class.
     Character_Class& pc = current_character;
-    pc.ABILITY_BASE.fill(0);
-    pc.ABILITY_PERC.fill(0);
-    pc.pRace = nullptr;
-    pc.pClass = nullptr;
-    for (int32_t* field :
-         {&pc.HONOR_MOD,  &pc.AGE,          &pc.CHARACTER_HEIGHT, &pc.CHARACTER_WEIGHT, &pc.SOCIAL_ID,
-          &pc.ABANDONED,  &pc.MOTHER_ALIVE, &pc.FATHER_ALIVE,     &pc.SIBLINGS,         &pc.HONOR_BASE,
-          &pc.HIT_POINTS, &pc.GOLDCOINS,    &pc.SILVERCOINS,      &pc.COPPERCOINS,      &pc.HEREDITARY_DEBT,
-          &pc.PROF_SLOTS, &pc.LEVEL,        &pc.SPECIALIZED,      &pc.HONOR_DIE,        &pc.HONOR_DIE_BONUS})
-        *field = 0;
-
     pc.QUIRKANDFLAW_SECTION.Clear();
     pc.SKILL_SECTION.Clear();
     pc.SPELL_SECTION.Clear();
@@ -35,16 +32,7 @@ void Clear_All() {
     pc.PROF_SECTION.Clear();
     pc.EQUIPMENT_SECTION.Clear();
     pc.CLASS_DATA.Clear();
-
-    pc.THIEF_SKILLS.fill(0);
-    pc.QUIRK_COUNT.fill(0);
-    for (std::string* text : pc.TextFields())
-        text->clear();
-    for (std::vector<std::string>* list : pc.TextLists())
-        list->clear();
-    for (SiblingText& sibling : pc.SIBLING_TEXT)
-        sibling.clear();
-    pc.BOOK_CLASS_FLAG.fill(false);
+    pc = Character_Class();
 
     auto clothes = std::make_unique<EquipDataItem>();
     clothes->name = "Starting Clothes";
@@ -53,9 +41,6 @@ void Clear_All() {
 
     LoadOptions();
     BooksToUse[kBookCore] = 1;
-
-    // Free quirk tables earned by the previous character must not carry over to the next one.
-    program_data.PendingTables.clear();
 
     ClearTree();
     Create_Filename(program_data.LogFileName);
