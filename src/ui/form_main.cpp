@@ -9,6 +9,7 @@
 #include "app/options_file.h"
 #include "app/program_data.h"
 #include "app/prompts.h"
+#include "gm/critical_frame.h"
 #include "steps/frame_step3.h"
 #include "ui/options_dialog.h"
 
@@ -90,6 +91,9 @@ void FormMain::OnOptions(wxCommandEvent&) {
 
 void FormMain::OnTest(wxCommandEvent&) {}
 
-void FormMain::OnCritical(wxCommandEvent&) {}
+void FormMain::OnCritical(wxCommandEvent&) {
+    // Kept nowhere: any number of rollers may be open, each on its own.
+    (new CriticalFrame(this, "Critical hit Rolling", wxDefaultPosition, wxSize(600, 200)))->Show(true);
+}
 
 void FormMain::OnHonor(wxCommandEvent&) {}
