@@ -1,10 +1,12 @@
 # Creation step windows and the background roll tables.
 list(APPEND BK_CORE_SOURCES
     src/steps/ability_race_rules.cpp
+    src/steps/class_rules.cpp
     src/steps/roll_protocol.cpp
     src/steps/inheritance_tables.cpp
     src/steps/starting_honor.cpp
 )
 list(APPEND BK_UI_SOURCES
     src/steps/frame_step3.cpp
+    src/steps/frame_step8.cpp
 )

@@ -29,11 +29,6 @@
 
 namespace {
 
-// True once the window has been closed: wx deletes a closed frame only at idle time.
-bool Closing(wxWindow* window) {
-    return window->IsBeingDeleted() || wxTheApp->IsScheduledForDestruction(window);
-}
-
 class FrameStep3Test : public GlobalsTest {
 protected:
     void SetUp() override {

@@ -5,6 +5,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/frame.h>
+#include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
@@ -61,4 +62,19 @@ void SelectMenu(wxWindow* window, int id) {
     wxCommandEvent event(wxEVT_MENU, id);
     event.SetEventObject(window);
     window->GetEventHandler()->ProcessEvent(event);
+}
+
+bool Closing(wxWindow* window) {
+    return window->IsBeingDeleted() || wxTheApp->IsScheduledForDestruction(window);
+}
+
+void PickListRow(wxListBox* list, const std::string& text) {
+    ASSERT_NE(list, nullptr);
+    const int row = list->FindString(text, true);
+    ASSERT_NE(row, wxNOT_FOUND) << text;
+    list->SetSelection(row);
+    wxCommandEvent event(wxEVT_LISTBOX, list->GetId());
+    event.SetInt(row);
+    event.SetEventObject(list);
+    list->GetEventHandler()->ProcessEvent(event);
 }

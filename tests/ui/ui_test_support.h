@@ -1,7 +1,10 @@
 // Helpers for driving windows in tests.
 #pragma once
 
+#include <string>
 #include <wx/window.h>
+
+class wxListBox;
 
 // Runs pending events and idle handling so windows closed with Close()/Destroy() are really deleted.
 void PumpEvents();
@@ -13,3 +16,10 @@ void CloseAllWindows();
 // check boxes and radio buttons alike); fails the test when there is no such enabled control.
 void Click(wxWindow* window, int id);
 void SelectMenu(wxWindow* window, int id);
+
+// True once `window` has been closed: wx deletes a closed frame only at idle time.
+bool Closing(wxWindow* window);
+
+// Selects the row of `list` whose text is `text` and sends the selection event a user's click would;
+// fails the test when no row has that text.
+void PickListRow(wxListBox* list, const std::string& text);

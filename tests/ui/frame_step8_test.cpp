@@ -1,0 +1,238 @@
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/listbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "app/app_globals.h"
+#include "app/character.h"
+#include "app/options_file.h"
+#include "app/program_data.h"
+#include "catalog/catalogues.h"
+#include "catalog/class_catalog.h"
+#include "catalog/race_catalog.h"
+#include "steps/frame_step8.h"
+#include "support/catalog_files.h"
+#include "support/log_lines.h"
+#include "support/reset_globals.h"
+#include "support/scoped_temp_dir.h"
+#include "support/tree_outline.h"
+#include "ui/tree_model.h"
+#include "ui/ui_test_support.h"
+
+namespace {
+
+// The class step on the sample catalogue, for a human man with 5 BP.
+class FrameStep8Test : public GlobalsTest {
+protected:
+    void SetUp() override {
+        GlobalsTest::SetUp();
+        std::filesystem::copy(SampleCatalogs(), dir_.path(), std::filesystem::copy_options::recursive);
+        LoadCatalogues();
+        program_data.LogFileName = "8.log";
+        BooksToUse[kBookCore] = 1;
+        for (CharacterRace* race = CharacterRace::First(); race; race = race->pNext.get())
+            if (race->NAME == "Human" && race->SEX == "Male")
+                current_character.pRace = race;
+        ASSERT_NE(current_character.pRace, nullptr);
+        // DEX 8/90 misses the thief's 9.00 by one BP; INT 9/10 just makes the mage's 9.00.
+        current_character.ABILITY_BASE = {12, 8, 10, 9, 10, 11, 10};
+        current_character.ABILITY_PERC = {40, 90, 50, 10, 50, 50, 50};
+        current_character.SOCIAL_ID = 5;
+        program_data.BuildingPoints = 5.0f;
+        program_data.WizardState = 8;
+    }
+    void TearDown() override {
+        CloseAllWindows();
+        GlobalsTest::TearDown();
+    }
+
+    FrameStep8* Open() {
+        step_ = new FrameStep8(nullptr, "Character Creation: Quirks and Flaws", wxDefaultPosition,
+                               wxSize(470, 280));
+        VOLDFrames[kSlotStep8] = step_;
+        step_->Show(true);
+        return step_;
+    }
+
+    template <class T> T* Control(int id) const {
+        T* control = dynamic_cast<T*>(step_->FindWindow(id));
+        EXPECT_NE(control, nullptr) << "no such control " << id;
+        return control;
+    }
+    std::string Text(int id) const { return Control<wxTextCtrl>(id)->GetValue().ToStdString(); }
+    wxListBox* Classes() const { return Control<wxListBox>(ID_STEP8_CLASS_LIST); }
+    std::vector<std::string> Values() const {
+        std::vector<std::string> values;
+        for (int i = 0; i < 7; ++i)
+            values.push_back(Text(ID_STEP8_VALUE_STR + i));
+        return values;
+    }
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> entries;
+        for (int i = 0; i < 7; ++i)
+            entries.push_back(Text(ID_STEP8_BP_STR + i));
+        return entries;
+    }
+    std::vector<std::string> ClassRows() const {
+        std::vector<std::string> rows;
+        for (const wxString& row : Classes()->GetStrings())
+            rows.push_back(row.ToStdString());
+        return rows;
+    }
+    void Type(const std::vector<std::string>& amounts) {
+        for (size_t i = 0; i < amounts.size(); ++i)
+            Control<wxTextCtrl>(ID_STEP8_BP_STR + static_cast<int>(i))->ChangeValue(amounts[i]);
+    }
+    void PickRow(const std::string& text) { PickListRow(Classes(), text); }
+
+    ScopedTempDir dir_;
+    FrameStep8* step_ = nullptr;
+};
+
+const std::vector<std::string> kStoredValues = {"12/40", "8/90", "10/50", "9/10", "10/50", "11/50", "10/50"};
+const std::vector<std::string> kEmpty(7, "");
+
+TEST_F(FrameStep8Test, ANewWindowShowsTheStoredAbilitiesThePoolAndTheClasses) {
+    auto quirk = std::make_unique<QuirkDataItem>();
+    quirk->name = "Nervous Laugh";
+    quirk->value = 1;
+    current_character.QUIRKANDFLAW_SECTION.AddTail(std::move(quirk));
+    Open();
+    EXPECT_EQ(step_->GetTitle(), "Character Creation: Quirks and Flaws");
+    EXPECT_EQ(Values(), kStoredValues);
+    EXPECT_EQ(Entries(), kEmpty);
+    EXPECT_EQ(Text(ID_STEP8_BP_LEFT), "5  ");
+    // The book of the hedge warden is not enabled; the thief needs DEX 9.
+    EXPECT_EQ(ClassRows(), (std::vector<std::string>{"Cleric", "Fighter", "Mage"}));
+    EXPECT_EQ(Classes()->GetSelection(), wxNOT_FOUND);
+    EXPECT_NE(TreeOutline(CurrentTree()).find("Quirks and Flaws\n  Nervous Laugh\n"), std::string::npos)
+        << TreeOutline(CurrentTree());
+    EXPECT_TRUE(LogLines().empty());
+    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(step_->GetMenuBar(), nullptr) << "the step has no menu";
+}
+
+TEST_F(FrameStep8Test, ControlsCarryTheirIdsTextsAndEachIdOnce) {
+    Open();
+    const char* names[] = {"Strength", "Wisdom", "Comeliness"};
+    EXPECT_EQ(Control<wxStaticText>(10052)->GetLabel(), names[0]);
+    EXPECT_EQ(Control<wxStaticText>(10056)->GetLabel(), names[1]);
+    EXPECT_EQ(Control<wxStaticText>(10058)->GetLabel(), names[2]);
+    EXPECT_EQ(Control<wxStaticText>(10059)->GetLabel(), "Building Points");
+    EXPECT_EQ(Control<wxButton>(10017)->GetLabel(), "Apply BP Adjustments");
+    EXPECT_EQ(Control<wxButton>(10018)->GetLabel(), "Continue");
+    EXPECT_TRUE(Classes()->HasFlag(wxLB_HSCROLL));
+    for (int id = 101; id <= 107; ++id)
+        EXPECT_NE(Control<wxTextCtrl>(id), nullptr);
+    for (int id = 121; id <= 127; ++id)
+        EXPECT_NE(Control<wxTextCtrl>(id), nullptr);
+
+    std::map<int, int> uses;
+    for (wxWindow* child : step_->GetChildren())
+        ++uses[child->GetId()];
+    for (const auto& [id, count] : uses)
+        EXPECT_EQ(count, 1) << "id " << id << " is used by " << count << " controls";
+    EXPECT_EQ(uses.size(), 26u);
+}
+
+TEST_F(FrameStep8Test, AnAcceptedApplyPreviewsTheAbilitiesAndTheClassesButStoresNothing) {
+    Open();
+    PickRow("Fighter");
+    ASSERT_NE(current_character.pClass, nullptr);
+    Type({"", "1", "", "-1", "", "", "4"});
+    Click(step_, ID_STEP8_APPLY);
+
+    EXPECT_EQ(Values(),
+              (std::vector<std::string>{"12/40", "9/15", "10/50", "8/85", "10/50", "11/50", "11/50"}));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"", "1", "", "-1", "", "", "4"}))
+        << "the typed amounts stay";
+    EXPECT_EQ(Text(ID_STEP8_BP_LEFT), "1  ");
+    EXPECT_EQ(ClassRows(), (std::vector<std::string>{"Cleric", "Fighter/Thief", "Fighter", "Thief"}))
+        << "the thief comes in with DEX 9/15, the mage goes with INT 8/85";
+    EXPECT_EQ(Classes()->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(current_character.pClass, nullptr);
+    EXPECT_EQ(step_->SpentBP(), 4);
+
+    EXPECT_EQ(current_character.ABILITY_BASE, (AbilityValues{12, 8, 10, 9, 10, 11, 10}));
+    EXPECT_EQ(current_character.ABILITY_PERC, (AbilityValues{40, 90, 50, 10, 50, 50, 50}));
+    EXPECT_EQ(program_data.BuildingPoints, 5.0f);
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1],
+              "BP=5.0    | Adjusting Ability Scores with BP's STR=12/40 (0 BP) DEX=9/15 (1 BP) "
+              "CON=10/50 (0 BP) INT=8/85 (-1 BP) WIS=10/50 (0 BP) CHR=11/50 (0 BP) COM=11/50 (4 BP)");
+
+    // Pressing it again with the same amounts shows the same values.
+    Click(step_, ID_STEP8_APPLY);
+    EXPECT_EQ(Values()[1], "9/15");
+    EXPECT_EQ(Text(ID_STEP8_BP_LEFT), "1  ");
+}
+
+TEST_F(FrameStep8Test, ARefusedApplyShowsTheShortfallAndTheStoredValues) {
+    Open();
+    Type({"1", "1", "", "", "", "", "4"});
+    Click(step_, ID_STEP8_APPLY);
+    EXPECT_EQ(Values(), kStoredValues);
+    EXPECT_EQ(Entries(), kEmpty);
+    EXPECT_EQ(Text(ID_STEP8_BP_LEFT), "-1 ");
+    EXPECT_EQ(ClassRows(), (std::vector<std::string>{"Cleric", "Fighter", "Mage"}));
+    EXPECT_TRUE(LogLines().empty());
+    // The refused amounts are dropped, so nothing of them can be charged later.
+    EXPECT_EQ(step_->SpentBP(), 0);
+    EXPECT_EQ(step_->EnteredBP(), AbilityValues{});
+
+    // A total equal to the pool is accepted and leaves 0.
+    Type({"1", "", "", "", "", "", "4"});
+    Click(step_, ID_STEP8_APPLY);
+    EXPECT_EQ(Text(ID_STEP8_BP_LEFT), "0  ");
+    EXPECT_EQ(Values()[0], "12/65");
+}
+
+TEST_F(FrameStep8Test, EachPickLogsOneLineAndAnEmptySelectionDoesNothing) {
+    Open();
+    Type({"", "1"});
+    Click(step_, ID_STEP8_APPLY);
+    PickRow("Thief");
+    PickRow("Fighter/Thief");
+    PickRow("Thief");
+    CharacterClass* thief = current_character.pClass;
+    ASSERT_NE(thief, nullptr);
+    EXPECT_EQ(thief->NAME, "Thief");
+    EXPECT_EQ(current_character.CLASS_LONG_NAME, "Thief");
+    EXPECT_EQ(step_->ClassBonus(), 2);
+
+    Classes()->SetSelection(wxNOT_FOUND);
+    wxCommandEvent event(wxEVT_LISTBOX, ID_STEP8_CLASS_LIST);
+    event.SetEventObject(Classes());
+    Classes()->GetEventHandler()->ProcessEvent(event);
+    EXPECT_EQ(current_character.pClass, thief);
+
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[1], "BP=5.0    | Selecting a Class: Class=Thief, BP Bonus=2");
+    EXPECT_EQ(lines[2], "BP=5.0    | Selecting a Class: Class=Fighter/Thief, BP Bonus=0");
+    EXPECT_EQ(lines[3], "BP=5.0    | Selecting a Class: Class=Thief, BP Bonus=2");
+}
+
+TEST_F(FrameStep8Test, TheCloseBoxAndAbortEndTheCreationAndEmptyTheSlot) {
+    Open();
+    step_->Close();
+    PumpEvents();
+    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_FALSE(VOLDFrames[kSlotStep8].IsSet());
+
+    program_data.WizardState = 8;
+    Open();
+    SelectMenu(step_, ID_STEP8_MENU_ABORT);
+    EXPECT_TRUE(Closing(step_));
+    EXPECT_EQ(program_data.WizardState, 0);
+    PumpEvents();
+    EXPECT_FALSE(VOLDFrames[kSlotStep8].IsSet());
+}
+
+} // namespace
