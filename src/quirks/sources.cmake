@@ -2,6 +2,10 @@
 list(APPEND BK_CORE_SOURCES
     src/quirks/quirk_flaw.cpp
     src/quirks/quirk_flaw_data.cpp
+    src/quirks/quirk_steps.cpp
+    src/quirks/cherry_pick.cpp
 )
 list(APPEND BK_UI_SOURCES
+    src/quirks/quirk_controls.cpp
+    src/quirks/cherry_step7.cpp
 )
