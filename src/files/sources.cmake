@@ -1,6 +1,9 @@
 # Character files: XML writer and reader, saved-character list, HTML sheet.
 list(APPEND BK_CORE_SOURCES
     src/files/character_file_path.cpp
+    src/files/xml_text.cpp
+    src/files/character_file_fields.cpp
+    src/files/character_xml_writer.cpp
 )
 list(APPEND BK_UI_SOURCES
 )

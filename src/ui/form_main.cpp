@@ -5,10 +5,12 @@
 
 #include "app/app_globals.h"
 #include "app/app_icon.h"
+#include "app/character.h"
 #include "app/clear_all.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
 #include "app/prompts.h"
+#include "files/character_xml_writer.h"
 #include "gm/critical_frame.h"
 #include "steps/frame_step3.h"
 #include "ui/options_dialog.h"
@@ -62,7 +64,9 @@ wxEND_EVENT_TABLE()
 
 void FormMain::OnOpenFile(wxCommandEvent&) {}
 
-void FormMain::OnSaveFile(wxCommandEvent&) {}
+void FormMain::OnSaveFile(wxCommandEvent&) {
+    CreateXMLSheet(current_character.CHARACTER_NAME);
+}
 
 void FormMain::OnAbout(wxCommandEvent&) {
     Prompts().Message(wxString(TITLE) + "\nCharacter creation and game-master helpers for Gorewright.",

@@ -1,0 +1,27 @@
+// A small catalogue of races and classes, and complete characters built on it, for the file tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CharacterRace;
+class CharacterClass;
+
+// Appends the fixture races ("Elf" Female and Male, then "Half-Elf" Female) and classes ("Fighter",
+// "Thief", "Fighter/Thief", "Mage", "Cleric") to the empty catalogues; their names overlap on purpose.
+void AddFixtureCatalogues();
+
+// The fixture entry named exactly `name` (and `sex`), or null.
+CharacterRace* FixtureRace(const std::string& name, const std::string& sex);
+CharacterClass* FixtureClass(const std::string& name);
+
+// Fills `current_character` with a Fighter/Thief Elf of level 1: two class records, all six lists, the
+// Fighter background with some events, coins, inherited items and siblings. Needs the fixture catalogues.
+void BuildTwoClassCharacter();
+
+// The lines of `text`, each without its "\n".
+std::vector<std::string> SplitLines(const std::string& text);
+
+// The lines strictly between the first line equal to `open` and the next line equal to `close`.
+std::vector<std::string> LinesBetween(const std::string& text, const std::string& open,
+                                      const std::string& close);
