@@ -108,6 +108,13 @@ std::string FormatFixed(double value, int precision, int width) {
     return out.str();
 }
 
+std::string FormatGeneral(double value) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << value; // a stream's default settings are printf's "%g"
+    return out.str();
+}
+
 std::string Format(const char* fmt, ...) {
     va_list args;
     va_start(args, fmt);

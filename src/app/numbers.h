@@ -25,6 +25,10 @@ int32_t SaturateInt32(int64_t value);
 // "-" flag), the decimal mark a dot whatever the locale. Every real number the program prints goes here.
 std::string FormatFixed(double value, int precision, int width = 0);
 
+// printf's "%g": six significant digits in the general form ("1500", "7.5", "1.23457e+06"), the decimal
+// mark a dot whatever the locale.
+std::string FormatGeneral(double value);
+
 // printf-style formatting into a std::string of any length. Its "%f" follows the C locale of the moment:
 // print real numbers with FormatFixed instead.
 std::string Format(const char* fmt, ...)

@@ -1,9 +1,9 @@
 #include "files/character_xml_writer.h"
 
-#include <locale>
-#include <sstream>
+#include <algorithm>
 
 #include "app/character.h"
+#include "app/numbers.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
 #include "catalog/race_catalog.h"
@@ -223,7 +223,7 @@ void WriteClasses(XmlLines& xml) {
         xml.Open("CLASS_DATA");
         xml.Leaf("CLASS_NAME", c->CLASS_NAME);
         xml.Leaf("CLASS_LEVEL", c->CLASS_LEVEL);
-        xml.RawLeaf("CLASS_EXP", GeneralReal(c->CLASS_EXP));
+        xml.RawLeaf("CLASS_EXP", FormatGeneral(c->CLASS_EXP));
         // The tables hold levels 0 to 99; a higher level writes what they hold.
         const int32_t last = std::min<int32_t>(c->CLASS_LEVEL, 99);
         for (int32_t i = 0; i <= last; ++i) {
@@ -281,7 +281,7 @@ void WriteMovement(XmlLines& xml) {
     // The first four rates are worked out afresh, as each category is its own look-up.
     const Category categories[] = {
         {"Unencumbered", "Unenc", "0 - " + encumbrance("Weight_Allowance"), xmlSafe(GetMovement(base))},
-        {"Light", "Lgt", encumbrance("Light_Encumbrance"), GeneralReal(GetMovement(base) * 0.75)},
+        {"Light", "Lgt", encumbrance("Light_Encumbrance"), FormatGeneral(GetMovement(base) * 0.75)},
         {"Moderate", "Mod", encumbrance("Moderate_Encumbrance"), xmlSafe(GetMovement(base) / 2)},
         {"Heavy", "Hvy", encumbrance("Heavy_Encumbrance"), xmlSafe(GetMovement(base) / 4)},
         {"Severe", "Svr", encumbrance("Severe_Encumbrance"), "1"},
@@ -371,13 +371,6 @@ void WriteList(XmlLines& xml, const char* section, const char* nameTag, const ch
 }
 
 } // namespace
-
-std::string GeneralReal(double value) {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << value;
-    return out.str();
-}
 
 std::string CharacterXMLText() {
     XmlLines xml;

@@ -12,7 +12,3 @@ std::string CharacterXMLText();
 // name made from `characterName` (CharacterFileName). Failures, and a name that names no file, are
 // reported through the prompter. True when the file was saved.
 bool CreateXMLSheet(const std::string& characterName);
-
-// A real number as the file writes it: six significant digits in the general form, with "." whatever
-// the locale ("1500", "7.5", "1.23457e+06").
-std::string GeneralReal(double value);
