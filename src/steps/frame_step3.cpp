@@ -16,6 +16,8 @@
 #include "app/program_data.h"
 #include "app/text_encoding.h"
 #include "catalog/race_catalog.h"
+#include "steps/frame_step6.h"
+#include "ui/form_main.h"
 #include "ui/tree_pushers.h"
 
 namespace {
@@ -190,6 +192,10 @@ void FrameStep3::OnContinue(wxCommandEvent&) {
         return;
     Continued = true;
     Close(true);
+    auto* background = new FrameStep6(MasterFrame, "Character Creation: Roll Priors and Particulars",
+                                      wxDefaultPosition, wxSize(500, 385));
+    VOLDFrames[kSlotStep6] = background;
+    background->Show(true);
     messagetotree();
 }
 

@@ -1,6 +1,8 @@
 # Creation step windows and the background roll tables.
 list(APPEND BK_CORE_SOURCES
     src/steps/ability_race_rules.cpp
+    src/steps/background_chain.cpp
+    src/steps/background_rolls.cpp
     src/steps/class_rules.cpp
     src/steps/roll_protocol.cpp
     src/steps/inheritance_tables.cpp
@@ -8,5 +10,6 @@ list(APPEND BK_CORE_SOURCES
 )
 list(APPEND BK_UI_SOURCES
     src/steps/frame_step3.cpp
+    src/steps/frame_step6.cpp
     src/steps/frame_step8.cpp
 )

@@ -1,0 +1,113 @@
+#include "steps/frame_step6.h"
+
+#include <wx/button.h>
+#include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/stattext.h>
+
+#include "app/app_globals.h"
+#include "app/app_icon.h"
+#include "app/program_data.h"
+#include "app/text_encoding.h"
+
+namespace {
+
+// GTK draws a label's descenders below 15 pixels, so the rows' texts are 17 high; the rows stay 20 apart.
+const int kTextHeight = 17;
+const int kRowStep = 20;
+const int kCaptionX = 5, kValueX = 210, kValueWidth = 200;
+const int kButtonX = 5, kButtonWidth = 200, kButtonHeight = 25;
+// The first button's label needs more than its 100 pixels on GTK.
+const int kFirstButtonWidth = 190;
+
+} // namespace
+
+FrameStep6::FrameStep6(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
+    : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxCLIP_CHILDREN | wxTAB_TRAVERSAL) {
+    SetIcon(SampleIcon());
+
+    menu = new wxMenu;
+    menu->Append(ID_STEP6_MENU_CONTINUE, "&Continue", "Go on to the next step");
+    menu->AppendSeparator();
+    menu->Append(ID_STEP6_MENU_ABORT, "Ab&ort", "Abort character");
+    menuBar = new wxMenuBar;
+    menuBar->Append(menu, "&Menu");
+    SetMenuBar(menuBar);
+
+    CreateStatusBar(3);
+
+    // The controls sit on a panel: a frame stretches a lone child over its whole client area, which
+    // would swallow the first button while it is the only control.
+    panel = new wxPanel(this, wxID_ANY);
+    const ChainButton first = *ChainButtonFor(ID_STEP6_AGE);
+    rollButton = new wxButton(panel, first.id, first.label, wxPoint(kButtonX, 10),
+                              wxSize(kFirstButtonWidth, kButtonHeight));
+}
+
+FrameStep6::~FrameStep6() {
+    EndStepWindow(kSlotStep6, this, continued);
+}
+
+void FrameStep6::RollFromButton(int id) {
+    // The clicked button must outlive its own click handler: it is hidden now and destroyed afterwards.
+    if (rollButton && rollButton->GetId() == id) {
+        rollButton->Hide();
+        retiredButtons.push_back(rollButton);
+        rollButton = nullptr;
+        CallAfter(&FrameStep6::DestroyRetiredButtons);
+    }
+    const std::optional<ChainButton> next =
+        RollChainItem(id, gains, [this](const ResultRow& row) { AddRow(row); });
+    if (next)
+        rollButton = new wxButton(panel, next->id, next->label, wxPoint(kButtonX, nextY),
+                                  wxSize(kButtonWidth, kButtonHeight));
+}
+
+void FrameStep6::AddRow(const ResultRow& row) {
+    auto text = [this](const std::string& label, int x, int width) {
+        const int id = ID_STEP6_TEXT_FIRST + static_cast<int>(texts.size());
+        texts.push_back(
+            new wxStaticText(this, id, ToWx(label), wxPoint(x, nextY), wxSize(width, kTextHeight), 0));
+    };
+    text(row.caption, kCaptionX, row.captionWidth);
+    text(row.value, kValueX, kValueWidth);
+    nextY += kRowStep;
+}
+
+void FrameStep6::DestroyRetiredButtons() {
+    for (wxButton* button : retiredButtons)
+        button->Destroy();
+    retiredButtons.clear();
+}
+
+void FrameStep6::OnAgeRoll(wxCommandEvent&) {
+    RollFromButton(ID_STEP6_AGE);
+}
+void FrameStep6::OnHandednessRoll(wxCommandEvent&) {
+    RollFromButton(ID_STEP6_HANDEDNESS);
+}
+void FrameStep6::OnHeightRoll(wxCommandEvent&) {
+    RollFromButton(ID_STEP6_HEIGHT);
+}
+void FrameStep6::OnWeightRoll(wxCommandEvent&) {
+    RollFromButton(ID_STEP6_WEIGHT);
+}
+void FrameStep6::OnSocialClassRoll(wxCommandEvent&) {
+    RollFromButton(ID_STEP6_SOCIAL_CLASS);
+}
+
+void FrameStep6::OnAbort(wxCommandEvent&) {
+    program_data.WizardState = 0;
+    Close(true);
+}
+
+// The event table closes the file: the formatter cannot follow its macros.
+// clang-format off
+wxBEGIN_EVENT_TABLE(FrameStep6, wxFrame)
+    EVT_BUTTON(ID_STEP6_AGE, FrameStep6::OnAgeRoll)
+    EVT_BUTTON(ID_STEP6_HANDEDNESS, FrameStep6::OnHandednessRoll)
+    EVT_BUTTON(ID_STEP6_HEIGHT, FrameStep6::OnHeightRoll)
+    EVT_BUTTON(ID_STEP6_WEIGHT, FrameStep6::OnWeightRoll)
+    EVT_BUTTON(ID_STEP6_SOCIAL_CLASS, FrameStep6::OnSocialClassRoll)
+    EVT_MENU(ID_STEP6_MENU_ABORT, FrameStep6::OnAbort)
+wxEND_EVENT_TABLE()

@@ -1,0 +1,52 @@
+#include "creation_run.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+#include <wx/button.h>
+#include <wx/listbox.h>
+#include <wx/stattext.h>
+
+#include "app/app_globals.h"
+#include "app/cx_application.h"
+#include "app/dice.h"
+#include "steps/frame_step3.h"
+#include "steps/frame_step6.h"
+#include "ui/form_main.h"
+#include "ui/ui_test_support.h"
+
+FrameStep6* RunToBackground(FormMain*& main, const Scores& scores, const std::string& raceRow) {
+    main = RunStartUp();
+    dice::QueueFaces(std::vector<int32_t>(12, 3)); // the dice-log name: 12d12, "36.log"
+    SelectMenu(main, ID_MAIN_NEW);
+    auto* step3 = dynamic_cast<FrameStep3*>(VOLDFrames[kSlotStep3].Live());
+    EXPECT_NE(step3, nullptr);
+    if (!step3)
+        return nullptr;
+    dice::QueueFaces(RollFaces(scores, {50, 50, 50, 50, 50, 50, 50}));
+    Click(step3, ID_STEP3_ROLL);
+    auto* races = dynamic_cast<wxListBox*>(step3->FindWindow(ID_STEP3_RACE_LIST));
+    const int row = races ? races->FindString(raceRow, true) : wxNOT_FOUND;
+    EXPECT_NE(row, wxNOT_FOUND) << raceRow;
+    if (row == wxNOT_FOUND)
+        return nullptr;
+    races->SetSelection(row);
+    wxCommandEvent pick(wxEVT_LISTBOX, ID_STEP3_RACE_LIST);
+    pick.SetInt(row);
+    pick.SetEventObject(races);
+    races->GetEventHandler()->ProcessEvent(pick);
+    Click(step3, ID_STEP3_CONTINUE);
+    PumpEvents();
+    auto* background = dynamic_cast<FrameStep6*>(VOLDFrames[kSlotStep6].Live());
+    EXPECT_NE(background, nullptr);
+    return background;
+}
+
+std::string BackgroundRows(FrameStep6* step) {
+    std::string rows;
+    for (wxStaticText* text : step->Texts())
+        rows += std::to_string(text->GetId()) + " " + text->GetLabel().ToStdString() + "\n";
+    for (int id = 10017; id <= 10031; ++id)
+        if (auto* button = dynamic_cast<wxButton*>(step->FindWindow(id)); button && button->IsShown())
+            rows += "[" + std::to_string(id) + " " + button->GetLabel().ToStdString() + "]\n";
+    return rows;
+}
