@@ -1,18 +1,22 @@
 #include "app/options_file.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
+#include <wx/defs.h>
 
+#include "app/prompts.h"
 #include "app/safe_file.h"
+#include "app/text_encoding.h"
 
 std::array<int32_t, 100> BooksToUse{};
 
-namespace {
-
 const char* const kOptionsFile = "options.qxb";
+
+namespace {
 
 // The file is little-endian whatever the host, so bytes are assembled by hand.
 std::string Encode() {
@@ -35,14 +39,20 @@ bool BookEnabled(int64_t book) {
            BooksToUse[static_cast<size_t>(book)] == 1;
 }
 
-void LoadOptions() {
+bool LoadOptions() {
     std::ifstream in(kOptionsFile, std::ios::binary);
     if (!in) {
-        WriteFileReplacing(kOptionsFile, Encode());
-        return;
+        // Defaults replace only a missing file: an unreadable one still holds the user's choices.
+        std::error_code error;
+        const auto status = std::filesystem::status(kOptionsFile, error);
+        if (status.type() != std::filesystem::file_type::not_found)
+            return false;
+        return WriteFileReplacing(kOptionsFile, Encode());
     }
     std::vector<unsigned char> bytes(400);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad())
+        return false;
     const size_t got = static_cast<size_t>(in.gcount());
     // Only whole entries are taken; a short file leaves the rest as they were.
     for (size_t i = 0; i < BooksToUse.size() && (i + 1) * 4 <= got; ++i) {
@@ -50,8 +60,16 @@ void LoadOptions() {
         BooksToUse[i] = static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 |
                                              uint32_t(b[3]) << 24);
     }
+    return true;
 }
 
-void SaveOptions() {
-    WriteFileReplacing(kOptionsFile, Encode());
+bool SaveOptions() {
+    if (WriteFileReplacing(kOptionsFile, Encode()))
+        return true;
+    std::error_code error;
+    const std::filesystem::path where = std::filesystem::absolute(kOptionsFile, error);
+    Prompts().Message(ToWx("The options could not be saved to " + (error ? kOptionsFile : where.string()) +
+                           ". They apply until the program ends."),
+                      "Options", wxOK | wxICON_ERROR);
+    return false;
 }

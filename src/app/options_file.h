@@ -22,10 +22,15 @@ enum OptionIndex {
 // True when `book` is a valid option index whose flag is 1; any other value is a book not enabled.
 bool BookEnabled(int64_t book);
 
-// Reads "options.qxb" from the working directory into BooksToUse, creating the file when missing.
-// Entries a short file does not hold keep their values. Reports nothing.
-void LoadOptions();
+// The options file's name, in the working directory.
+extern const char* const kOptionsFile;
+
+// Reads "options.qxb" from the working directory into BooksToUse. Entries a short file does not hold
+// keep their values. Only a file that is absent is created (from the current flags): one that exists but
+// cannot be read is left as it is. Returns whether the flags were read or the file created; reports
+// nothing.
+bool LoadOptions();
 
 // Writes BooksToUse to "options.qxb" (404 bytes). The old file is replaced only by a complete new
-// one. Reports nothing.
-void SaveOptions();
+// one. A file that cannot be written is reported in one message naming it; returns whether it was written.
+bool SaveOptions();
