@@ -29,7 +29,7 @@ wxEND_EVENT_TABLE()
     SetIcon(SampleIcon());
     for (size_t box = 1; box <= 14; ++box) {
         boxes_[box] = new wxCheckBox(this, ID_OPTIONS_BOX1 + static_cast<int>(box) - 1, kBoxLabels[box - 1],
-                                     wxPoint(10, 10 + 20 * static_cast<int>(box - 1)), wxSize(375, 15), 0,
+                                     wxPoint(10, 10 + 20 * static_cast<int>(box - 1)), wxSize(375, 18), 0,
                                      wxDefaultValidator, "CheckBox");
     }
     accept_ = new wxButton(this, ID_OPTIONS_ACCEPT, "Accept", wxPoint(10, 295), wxSize(70, 20), 0,
