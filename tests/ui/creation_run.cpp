@@ -24,16 +24,9 @@ FrameStep6* RunToBackground(FormMain*& main, const Scores& scores, const std::st
         return nullptr;
     dice::QueueFaces(RollFaces(scores, {50, 50, 50, 50, 50, 50, 50}));
     Click(step3, ID_STEP3_ROLL);
-    auto* races = dynamic_cast<wxListBox*>(step3->FindWindow(ID_STEP3_RACE_LIST));
-    const int row = races ? races->FindString(raceRow, true) : wxNOT_FOUND;
-    EXPECT_NE(row, wxNOT_FOUND) << raceRow;
-    if (row == wxNOT_FOUND)
+    PickListRow(dynamic_cast<wxListBox*>(step3->FindWindow(ID_STEP3_RACE_LIST)), raceRow);
+    if (testing::Test::HasFatalFailure())
         return nullptr;
-    races->SetSelection(row);
-    wxCommandEvent pick(wxEVT_LISTBOX, ID_STEP3_RACE_LIST);
-    pick.SetInt(row);
-    pick.SetEventObject(races);
-    races->GetEventHandler()->ProcessEvent(pick);
     Click(step3, ID_STEP3_CONTINUE);
     PumpEvents();
     auto* background = dynamic_cast<FrameStep6*>(VOLDFrames[kSlotStep6].Live());

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
@@ -176,10 +177,12 @@ TEST_F(OptionsTest, AcceptStoresBoxesOneToTwelveSavesAndCloses) {
     Options* w = Open();
     wxWeakRef<wxFrame> ref(w);
     Click(w, ID_OPTIONS_BOX1 + 1);  // box 2 on
+    Click(w, ID_OPTIONS_BOX1 + 11); // box 12, the last one stored
     Click(w, ID_OPTIONS_BOX1 + 12); // box 13: shown, never stored
     Click(w, ID_OPTIONS_BOX1 + 13); // box 14
     Click(w, ID_OPTIONS_ACCEPT);
     EXPECT_EQ(BooksToUse[2], 1);
+    EXPECT_EQ(BooksToUse[12], 1);
     EXPECT_EQ(BooksToUse[5], 0);
     EXPECT_EQ(BooksToUse[0], 0);
     EXPECT_EQ(BooksToUse[13], 5);
@@ -192,6 +195,25 @@ TEST_F(OptionsTest, AcceptStoresBoxesOneToTwelveSavesAndCloses) {
     BooksToUse.fill(0);
     LoadOptions();
     EXPECT_EQ(BooksToUse, saved);
+}
+
+TEST_F(OptionsTest, AcceptWithAFailedSaveSaysSoAndKeepsTheTicksForTheRun) {
+    // A folder in the file's place cannot be replaced by a file, whoever runs the test.
+    std::filesystem::create_directory("options.qxb");
+    std::ofstream("options.qxb/keep") << "x";
+    ScopedPrompter prompts;
+    prompts->ExpectMessage();
+    Options* w = Open();
+    wxWeakRef<wxFrame> ref(w);
+    Click(w, ID_OPTIONS_BOX1 + 2); // box 3
+    Click(w, ID_OPTIONS_ACCEPT);
+    ASSERT_EQ(prompts->Asked().size(), 1u);
+    EXPECT_NE(prompts->Asked()[0].message.find("options.qxb"), std::string::npos)
+        << prompts->Asked()[0].message;
+    EXPECT_EQ(BooksToUse[3], 1);
+    PumpEvents();
+    EXPECT_FALSE(ref);
+    EXPECT_TRUE(std::filesystem::is_directory("options.qxb"));
 }
 
 TEST_F(OptionsTest, ClosingWithoutAcceptStoresNothing) {

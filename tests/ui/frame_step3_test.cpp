@@ -82,26 +82,9 @@ protected:
     wxListBox* Races() const { return Control<wxListBox>(ID_STEP3_RACE_LIST); }
     wxComboBox* Languages() const { return Control<wxComboBox>(ID_STEP3_LANGUAGE); }
 
-    std::vector<std::string> RaceRows() const {
-        std::vector<std::string> rows;
-        for (const wxString& row : Races()->GetStrings())
-            rows.push_back(row.ToStdString());
-        return rows;
-    }
-
-    // Selects a row of the race list as the user's click would, event included.
-    void PickRow(int row) {
-        Races()->SetSelection(row);
-        wxCommandEvent event(wxEVT_LISTBOX, ID_STEP3_RACE_LIST);
-        event.SetInt(row);
-        event.SetEventObject(Races());
-        Races()->GetEventHandler()->ProcessEvent(event);
-    }
-    void PickRow(const std::string& text) {
-        const int row = Races()->FindString(text, true);
-        ASSERT_NE(row, wxNOT_FOUND) << text;
-        PickRow(row);
-    }
+    std::vector<std::string> RaceRows() const { return ListRows(Races()); }
+    void PickRow(int row) { PickListRow(Races(), row); }
+    void PickRow(const std::string& text) { PickListRow(Races(), text); }
 
     std::array<std::string, 8> ShownModifiers() const {
         std::array<std::string, 8> shown;

@@ -41,21 +41,11 @@ TEST_F(NewCharacterTest, FromTheMainWindowToTheHandOver) {
 
     dice::QueueFaces(RollFaces({12, 14, 9, 13, 10, 11, 15}, {5, 15, 25, 35, 45, 55, 65}));
     Click(step, ID_STEP3_ROLL);
-    auto* races = dynamic_cast<wxListBox*>(step->FindWindow(ID_STEP3_RACE_LIST));
-    ASSERT_NE(races, nullptr);
-    std::vector<std::string> rows;
-    for (const wxString& row : races->GetStrings())
-        rows.push_back(row.ToStdString());
     // Mossfolk's book is not enabled; Dwarves need more Constitution.
-    EXPECT_EQ(rows, (std::vector<std::string>{"Elf, Female", "Elf, Male", "Human, Female", "Human, Male",
-                                              "Sea Elf, Female", "Sea Elf, Male"}));
-    const int row = races->FindString("Sea Elf, Female", true);
-    ASSERT_NE(row, wxNOT_FOUND);
-    races->SetSelection(row);
-    wxCommandEvent pick(wxEVT_LISTBOX, ID_STEP3_RACE_LIST);
-    pick.SetInt(row);
-    pick.SetEventObject(races);
-    races->GetEventHandler()->ProcessEvent(pick);
+    auto* races = dynamic_cast<wxListBox*>(step->FindWindow(ID_STEP3_RACE_LIST));
+    EXPECT_EQ(ListRows(races), (std::vector<std::string>{"Elf, Female", "Elf, Male", "Human, Female",
+                                                         "Human, Male", "Sea Elf, Female", "Sea Elf, Male"}));
+    PickListRow(races, "Sea Elf, Female");
     auto* languages = dynamic_cast<wxComboBox*>(step->FindWindow(ID_STEP3_LANGUAGE));
     ASSERT_NE(languages, nullptr);
     ASSERT_EQ(languages->GetCount(), 2u);

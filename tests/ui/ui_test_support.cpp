@@ -72,9 +72,23 @@ void PickListRow(wxListBox* list, const std::string& text) {
     ASSERT_NE(list, nullptr);
     const int row = list->FindString(text, true);
     ASSERT_NE(row, wxNOT_FOUND) << text;
+    PickListRow(list, row);
+}
+
+void PickListRow(wxListBox* list, int row) {
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(row >= 0 && static_cast<unsigned>(row) < list->GetCount()) << "no row " << row;
     list->SetSelection(row);
     wxCommandEvent event(wxEVT_LISTBOX, list->GetId());
     event.SetInt(row);
     event.SetEventObject(list);
     list->GetEventHandler()->ProcessEvent(event);
+}
+
+std::vector<std::string> ListRows(const wxListBox* list) {
+    std::vector<std::string> rows;
+    if (list)
+        for (const wxString& row : list->GetStrings())
+            rows.push_back(row.ToStdString());
+    return rows;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 #include <wx/window.h>
 
 class wxListBox;
@@ -20,6 +21,11 @@ void SelectMenu(wxWindow* window, int id);
 // True once `window` has been closed: wx deletes a closed frame only at idle time.
 bool Closing(wxWindow* window);
 
-// Selects the row of `list` whose text is `text` and sends the selection event a user's click would;
-// fails the test when no row has that text.
+// Selects row `row` of `list` and sends the selection event a user's click would; fails the test when
+// there is no such row.
+void PickListRow(wxListBox* list, int row);
+// The same for the row of `list` whose text is `text`; fails the test when no row has that text.
 void PickListRow(wxListBox* list, const std::string& text);
+
+// The texts of the rows of `list`, in order.
+std::vector<std::string> ListRows(const wxListBox* list);
