@@ -1,5 +1,7 @@
 # Creation step windows and the background roll tables.
 list(APPEND BK_CORE_SOURCES
+    src/steps/fighter_background.cpp
+    src/steps/free_weapon_prof.cpp
     src/steps/ability_race_rules.cpp
     src/steps/background_chain.cpp
     src/steps/background_rolls.cpp
@@ -9,6 +11,8 @@ list(APPEND BK_CORE_SOURCES
     src/steps/starting_honor.cpp
 )
 list(APPEND BK_UI_SOURCES
+    src/steps/frame_fighter_bg.cpp
+    src/steps/frame_fighter_bgq.cpp
     src/steps/frame_step3.cpp
     src/steps/frame_step6.cpp
     src/steps/frame_step8.cpp

@@ -12,6 +12,7 @@
 #include "app/prompts.h"
 #include "files/character_xml_writer.h"
 #include "gm/critical_frame.h"
+#include "steps/frame_fighter_bg.h"
 #include "steps/frame_step3.h"
 #include "ui/options_dialog.h"
 
@@ -93,7 +94,10 @@ void FormMain::OnOptions(wxCommandEvent&) {
     options->Show(true);
 }
 
-void FormMain::OnTest(wxCommandEvent&) {}
+void FormMain::OnTest(wxCommandEvent&) {
+    // Kept nowhere: several may be open, each with its own tables.
+    (new FrameFighterBG(this, "Test Window", wxDefaultPosition, wxSize(640, 500)))->Show(true);
+}
 
 void FormMain::OnCritical(wxCommandEvent&) {
     // Kept nowhere: any number of rollers may be open, each on its own.
