@@ -304,12 +304,6 @@ protected:
         event.SetEventObject(list);
         list->GetEventHandler()->ProcessEvent(event);
     }
-    static std::vector<std::string> Rows(FrameFighterBGQ* w) {
-        std::vector<std::string> rows;
-        for (const wxString& row : w->List()->GetStrings())
-            rows.push_back(row.ToStdString());
-        return rows;
-    }
     CharacterClass fighter_;
 };
 
@@ -317,14 +311,14 @@ TEST_F(FrameFighterBGQTest, ListsTheClassWeaponsInsideTheWindow) {
     FrameFighterBGQ* w = OpenChooser("Melee Weapon Limited");
     EXPECT_EQ(Label(w, ID_FIGHTERBGQ_TYPE), "Melee Weapon Limited");
     EXPECT_EQ(w->FindWindow(ID_FIGHTERBGQ_TYPE)->GetPosition(), wxPoint(5, 15));
-    EXPECT_EQ(Rows(w), (std::vector<std::string>{"Short Sword", "Long Sword"}));
+    EXPECT_EQ(ListRows(w->List()), (std::vector<std::string>{"Short Sword", "Long Sword"}));
     wxListBox* list = w->List();
     EXPECT_EQ(list->GetPosition(), wxPoint(5, 35));
     const wxSize client = w->GetClientSize();
     EXPECT_LE(list->GetPosition().x + 160, client.x) << "the list lies inside the window";
 
     current_character.pClass = nullptr;
-    EXPECT_TRUE(Rows(OpenChooser("Melee Weapon")).empty());
+    EXPECT_TRUE(ListRows(OpenChooser("Melee Weapon")->List()).empty());
 }
 
 TEST_F(FrameFighterBGQTest, DoubleClickTakesAFreeProficiencyWhileSlotsLast) {

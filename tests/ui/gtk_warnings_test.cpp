@@ -28,6 +28,7 @@ TEST_F(GtkWarningsTest, StartUpAndEveryWindowOfTheMainMenuOpenWithoutGtkWarnings
         {"the options window", ID_MAIN_OPTIONS},
         {"the first step, the dice log and the tree", ID_MAIN_NEW},
         {"the critical-hit roller", ID_MAIN_CRITICAL},
+        {"the fighter background window", ID_MAIN_TEST},
     };
     testing::internal::CaptureStderr();
     FormMain* main = RunStartUp();
