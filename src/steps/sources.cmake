@@ -9,11 +9,17 @@ list(APPEND BK_CORE_SOURCES
     src/steps/roll_protocol.cpp
     src/steps/inheritance_tables.cpp
     src/steps/starting_honor.cpp
+    src/steps/character_finish.cpp
+    src/steps/equipment_purse.cpp
+    src/steps/skill_shop.cpp
 )
 list(APPEND BK_UI_SOURCES
     src/steps/frame_fighter_bg.cpp
     src/steps/frame_fighter_bgq.cpp
+    src/steps/alignment_step.cpp
+    src/steps/equip_frame.cpp
     src/steps/frame_step3.cpp
     src/steps/frame_step6.cpp
     src/steps/frame_step8.cpp
+    src/steps/skill_frame.cpp
 )

@@ -6,6 +6,8 @@
 #include "app/app_globals.h"
 #include "app/app_icon.h"
 #include "app/shutdown.h"
+#include "steps/equip_frame.h"
+#include "steps/skill_frame.h"
 #include "ui/form_main.h"
 #include "ui/tree_edit.h"
 #include "ui/tree_model.h"
@@ -59,10 +61,22 @@ void PCTreeFrame::OnExit(wxCommandEvent&) {
 }
 
 void PCTreeFrame::OnEdit(wxTreeEvent&) {
-    // The selected item, not the one under the mouse, is what gets edited. The skills and equipment
-    // windows are not in the program yet, so the outcomes that would open them have nothing to do here.
+    // The selected item, not the one under the mouse, is what gets edited. A spending window that is
+    // open, or that was left through its Continue in this run, keeps its slot: nothing opens then.
     WxTreeModel model(tree_);
-    EditTreeItem(model, ToTreeItem(tree_->GetSelection()));
+    switch (EditTreeItem(model, ToTreeItem(tree_->GetSelection()))) {
+    case TreeEditOutcome::OpenSkills:
+        if (!VOLDFrames[kSlotSkills].IsSet())
+            OpenSkillFrame();
+        break;
+    case TreeEditOutcome::OpenEquipment:
+        if (!VOLDFrames[kSlotEquipment].IsSet())
+            OpenEquipFrame();
+        break;
+    case TreeEditOutcome::Nothing:
+    case TreeEditOutcome::Edited:
+        break;
+    }
 }
 
 namespace {

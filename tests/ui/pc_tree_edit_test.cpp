@@ -6,11 +6,14 @@
 #include "app/app_globals.h"
 #include "app/character.h"
 #include "app/program_data.h"
+#include "steps/equip_frame.h"
+#include "steps/skill_frame.h"
 #include "support/reset_globals.h"
 #include "support/scripted_prompter.h"
 #include "support/tree_outline.h"
 #include "ui/pc_tree_frame.h"
 #include "ui/tree_model.h"
+#include "ui/ui_test_support.h"
 #include "ui/wx_tree_model.h"
 
 namespace {
@@ -82,9 +85,6 @@ TEST_F(PCTreeEditTest, NothingHappensWithAStepOpenOrWithNoLabelSelected) {
     program_data.WizardState = 0;
     RightClick(Item("40 years"), Item("40 years")); // a value item
     RightClick(wxTreeItemId(), Item("Age"));        // nothing selected
-    // The skills and equipment branches have no window to open yet.
-    RightClick("Skills");
-    RightClick("Equipment");
 
     EXPECT_TRUE(prompter_->Asked().empty());
     EXPECT_EQ(TreeOutline(CurrentTree()), before);
@@ -92,6 +92,37 @@ TEST_F(PCTreeEditTest, NothingHappensWithAStepOpenOrWithNoLabelSelected) {
     EXPECT_EQ(wxTopLevelWindows.size(), windows);
     EXPECT_FALSE(VOLDFrames[kSlotSkills].IsSet());
     EXPECT_FALSE(VOLDFrames[kSlotEquipment].IsSet());
+}
+
+TEST_F(PCTreeEditTest, TheSpendingBranchesOpenTheirWindowsOnlyWhileTheirSlotsAreEmpty) {
+    UpdateTreeBranch("Talents", {"Tireless"}, {""}, 1);
+    UpdateTreeBranch("Proficiencies", {"Dagger"}, {"Basic"}, 1);
+    for (const char* branch : {"Skills", "Talents", "Proficiencies"}) {
+        SCOPED_TRACE(branch);
+        RightClick(branch);
+        auto* skills = dynamic_cast<SkillFrame*>(VOLDFrames[kSlotSkills].Live());
+        ASSERT_NE(skills, nullptr);
+        EXPECT_EQ(skills->GetMenuBar(), nullptr) << "opened for editing";
+        RightClick("Skills"); // while it is open, no second window
+        EXPECT_EQ(VOLDFrames[kSlotSkills].Live(), skills);
+        skills->Close(true);
+        PumpEvents();
+        EXPECT_FALSE(VOLDFrames[kSlotSkills].IsSet());
+    }
+    RightClick("Equipment");
+    auto* equipment = dynamic_cast<EquipFrame*>(VOLDFrames[kSlotEquipment].Live());
+    ASSERT_NE(equipment, nullptr);
+    EXPECT_EQ(equipment->GetTitle(), "Character Creation: Purchase Equipment");
+    RightClick("Equipment");
+    EXPECT_EQ(VOLDFrames[kSlotEquipment].Live(), equipment);
+
+    // A slot still set by a window left through its Continue opens nothing.
+    wxFrame gone;
+    VOLDFrames[kSlotSkills] = &gone;
+    RightClick("Talents");
+    EXPECT_EQ(VOLDFrames[kSlotSkills].Live(), &gone);
+    VOLDFrames[kSlotSkills].Clear();
+    EXPECT_TRUE(prompter_->Asked().empty());
 }
 
 TEST_F(PCTreeEditTest, ARefusedAnswerLeavesRecordAndTreeAsTheyWere) {

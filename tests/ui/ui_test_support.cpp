@@ -4,6 +4,7 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/combobox.h>
 #include <wx/frame.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
@@ -68,6 +69,21 @@ bool Closing(wxWindow* window) {
     return window->IsBeingDeleted() || wxTheApp->IsScheduledForDestruction(window);
 }
 
+namespace {
+
+void PickItem(wxControlWithItems* control, int row, wxEventType type) {
+    ASSERT_NE(control, nullptr);
+    ASSERT_TRUE(row >= 0 && static_cast<unsigned>(row) < control->GetCount()) << "no row " << row;
+    control->SetSelection(row);
+    wxCommandEvent event(type, control->GetId());
+    event.SetInt(row);
+    event.SetString(control->GetString(static_cast<unsigned>(row)));
+    event.SetEventObject(control);
+    control->GetEventHandler()->ProcessEvent(event);
+}
+
+} // namespace
+
 void PickListRow(wxListBox* list, const std::string& text) {
     ASSERT_NE(list, nullptr);
     const int row = list->FindString(text, true);
@@ -76,13 +92,14 @@ void PickListRow(wxListBox* list, const std::string& text) {
 }
 
 void PickListRow(wxListBox* list, int row) {
-    ASSERT_NE(list, nullptr);
-    ASSERT_TRUE(row >= 0 && static_cast<unsigned>(row) < list->GetCount()) << "no row " << row;
-    list->SetSelection(row);
-    wxCommandEvent event(wxEVT_LISTBOX, list->GetId());
-    event.SetInt(row);
-    event.SetEventObject(list);
-    list->GetEventHandler()->ProcessEvent(event);
+    PickItem(list, row, wxEVT_LISTBOX);
+}
+
+void PickComboItem(wxComboBox* box, const std::string& text) {
+    ASSERT_NE(box, nullptr);
+    const int row = box->FindString(text, true);
+    ASSERT_NE(row, wxNOT_FOUND) << text;
+    PickItem(box, row, wxEVT_COMBOBOX);
 }
 
 std::vector<std::string> ListRows(const wxListBox* list) {

@@ -5,6 +5,7 @@
 #include <vector>
 #include <wx/window.h>
 
+class wxComboBox;
 class wxListBox;
 
 // Runs pending events and idle handling so windows closed with Close()/Destroy() are really deleted.
@@ -26,6 +27,8 @@ bool Closing(wxWindow* window);
 void PickListRow(wxListBox* list, int row);
 // The same for the row of `list` whose text is `text`; fails the test when no row has that text.
 void PickListRow(wxListBox* list, const std::string& text);
+// The same for the item `text` of a combo box.
+void PickComboItem(wxComboBox* box, const std::string& text);
 
 // The texts of the rows of `list`, in order.
 std::vector<std::string> ListRows(const wxListBox* list);

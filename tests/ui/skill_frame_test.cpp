@@ -1,0 +1,206 @@
+// The skills, talents and proficiencies window on the sample catalogues, driven through its event table.
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/combobox.h>
+#include <wx/listctrl.h>
+#include <wx/menu.h>
+#include <wx/stattext.h>
+#include <wx/statusbr.h>
+#include <wx/textctrl.h>
+
+#include "app/app_globals.h"
+#include "app/character.h"
+#include "app/dice.h"
+#include "app/options_file.h"
+#include "app/program_data.h"
+#include "catalog/catalogues.h"
+#include "catalog/class_catalog.h"
+#include "catalog/race_catalog.h"
+#include "steps/skill_frame.h"
+#include "support/catalog_files.h"
+#include "support/log_lines.h"
+#include "support/reset_globals.h"
+#include "support/scoped_temp_dir.h"
+#include "support/scripted_prompter.h"
+#include "support/tree_outline.h"
+#include "ui/shop_window_support.h"
+#include "ui/tree_model.h"
+#include "ui/ui_test_support.h"
+
+namespace {
+
+class SkillFrameTest : public GlobalsTest {
+protected:
+    void SetUp() override {
+        GlobalsTest::SetUp();
+        std::filesystem::copy(SampleCatalogs(), dir_.path(), std::filesystem::copy_options::recursive);
+        LoadCatalogues();
+        BooksToUse[kBookCore] = 1;
+        program_data.LogFileName = "4.log";
+        program_data.WizardState = 12;
+        program_data.BuildingPoints = 7.5f;
+        current_character.ABILITY_BASE = {12, 14, 10, 13, 10, 11, 14};
+        current_character.PROF_SLOTS = 2;
+        current_character.LEVEL = 1;
+        for (CharacterRace* race = CharacterRace::First(); race; race = race->pNext.get())
+            if (race->NAME == "Human" && race->SEX == "Male")
+                current_character.pRace = race;
+        for (CharacterClass* cls = CharacterClass::First(); cls; cls = cls->pNext.get())
+            if (cls->NAME == "Thief")
+                current_character.pClass = cls;
+        ASSERT_NE(current_character.pRace, nullptr);
+        ASSERT_NE(current_character.pClass, nullptr);
+    }
+    void TearDown() override {
+        CloseAllWindows();
+        GlobalsTest::TearDown();
+    }
+
+    static std::string Text(wxWindow* window, int id) {
+        auto* box = dynamic_cast<wxTextCtrl*>(window->FindWindow(id));
+        return box ? box->GetValue().utf8_string() : "(none)";
+    }
+
+    const std::vector<std::string> thiefWeapons_ = {"Brawling", "Crossbow, Light", "Dagger",
+                                                    "Shortbow", "Shortsword",      "Sling"};
+    ScopedTempDir dir_;
+    ScopedPrompter prompter_;
+};
+
+TEST_F(SkillFrameTest, TheCreationHasMenuStatusBarAndPoolAndTheEditorHasNone) {
+    for (int32_t state : {12, 0}) {
+        SCOPED_TRACE(state);
+        program_data.WizardState = state;
+        SkillFrame* frame = OpenSkillFrame();
+        EXPECT_EQ(VOLDFrames[kSlotSkills].Live(), frame);
+        EXPECT_EQ(frame->GetTitle(), "Character Creation: Skills Talents & Proficiencies");
+        const bool creation = state > 0;
+        EXPECT_EQ(frame->GetMenuBar() != nullptr, creation);
+        EXPECT_EQ(frame->GetStatusBar() != nullptr, creation);
+        if (creation) {
+            EXPECT_EQ(frame->GetMenuBar()->GetMenuLabelText(0), "Menu");
+            EXPECT_NE(frame->GetMenuBar()->FindItem(ID_SKILLS_MENU_CONTINUE), nullptr);
+            EXPECT_NE(frame->GetMenuBar()->FindItem(ID_SKILLS_MENU_ABORT), nullptr);
+            EXPECT_EQ(frame->GetStatusBar()->GetFieldsCount(), 3);
+        }
+        EXPECT_EQ(Text(frame, ID_SKILLS_BP_DISPLAY), creation ? "7.5   " : "(none)");
+        EXPECT_EQ(frame->FindWindow(ID_SKILLS_BP_LABEL) != nullptr, creation);
+        EXPECT_EQ(Text(frame, ID_SKILLS_SLOT_DISPLAY), "2");
+
+        wxComboBox* kind = ComboOf(frame, ID_SKILLS_KIND);
+        ASSERT_NE(kind, nullptr);
+        std::vector<std::string> kinds;
+        for (const wxString& item : kind->GetStrings())
+            kinds.push_back(item.utf8_string());
+        EXPECT_EQ(kinds, (std::vector<std::string>{"Proficiencies", "Skills", "Talents"}));
+        EXPECT_EQ(kind->GetValue(), "Proficiencies");
+        EXPECT_EQ(frame->FindWindow(ID_SKILLS_FILTER), nullptr);
+        wxListCtrl* catalogue = ListOf(frame, ID_SKILLS_CATALOGUE);
+        EXPECT_EQ(ColumnTitles(catalogue), (std::vector<std::string>{"Weapon Proficiency", "Type"}));
+        EXPECT_EQ(ColumnTexts(catalogue), thiefWeapons_);
+        EXPECT_EQ(ColumnTexts(catalogue, 1)[0], "Punching/Wrestling");
+        frame->Close(true);
+        PumpEvents();
+        EXPECT_FALSE(VOLDFrames[kSlotSkills].IsSet());
+    }
+}
+
+TEST_F(SkillFrameTest, TheSkillFilterComesWithSkillsListsAGroupAndGoesWithTalents) {
+    SkillFrame* frame = OpenSkillFrame();
+    PickComboItem(ComboOf(frame, ID_SKILLS_KIND), "Skills");
+    wxComboBox* filter = ComboOf(frame, ID_SKILLS_FILTER);
+    ASSERT_NE(filter, nullptr);
+    EXPECT_NE(frame->FindWindow(ID_SKILLS_FILTER_LABEL), nullptr);
+    EXPECT_EQ(filter->GetCount(), 13u);
+    EXPECT_EQ(filter->GetValue(), "All Skills");
+    wxListCtrl* catalogue = ListOf(frame, ID_SKILLS_CATALOGUE);
+    EXPECT_EQ(ColumnTitles(catalogue),
+              (std::vector<std::string>{"Skill", "Cost", "Base", "Page", "Course Die", "Prereqs"}));
+    // Glyph Warding and Lock Mechanisms belong to books that are not enabled.
+    EXPECT_EQ(
+        ColumnTexts(catalogue),
+        (std::vector<std::string>{"Arcane Glyphs", "Boar Calling", "Haggling", "Knot Tying",
+                                  "Language, Ancient", "Ledger Keeping", "Reed Pipes", "Shield Wall Drill",
+                                  "Smithing Tools", "Wayfarer Suite", "Woodcarving"}));
+
+    PickComboItem(filter, "Skills: Academia");
+    EXPECT_EQ(RowTexts(catalogue), (std::vector<std::vector<std::string>>{
+                                       {"Ledger Keeping", "3.0    BP", "INT", "p. 18", "1d6", ""}}));
+
+    PickComboItem(ComboOf(frame, ID_SKILLS_KIND), "Talents");
+    EXPECT_EQ(frame->FindWindow(ID_SKILLS_FILTER), nullptr);
+    EXPECT_EQ(frame->FindWindow(ID_SKILLS_FILTER_LABEL), nullptr);
+    EXPECT_EQ(ColumnTitles(catalogue), (std::vector<std::string>{"Talent", "Cost", "Page"}));
+    EXPECT_FALSE(ColumnTexts(catalogue).empty());
+    for (const std::string& talent : ColumnTexts(catalogue))
+        EXPECT_NE(talent, "Moss Mending") << "its book is not enabled";
+}
+
+TEST_F(SkillFrameTest, APurchaseRefreshesTheOwnedListAndDisplaysAndKeepsTheCatalogueList) {
+    SkillFrame* frame = OpenSkillFrame();
+    wxListCtrl* catalogue = ListOf(frame, ID_SKILLS_CATALOGUE);
+    wxListCtrl* owned = ListOf(frame, ID_SKILLS_OWNED);
+    const long dagger = SelectRow(catalogue, "Dagger");
+    Click(frame, ID_SKILLS_ADD);
+    EXPECT_EQ(ColumnTexts(catalogue), thiefWeapons_);
+    EXPECT_EQ(SelectedRow(catalogue), dagger);
+    EXPECT_EQ(ColumnTitles(owned), (std::vector<std::string>{"Name", "Value", "Type"}));
+    EXPECT_EQ(RowTexts(owned), (std::vector<std::vector<std::string>>{{"Dagger", "Basic", "Proficiency"}}));
+    EXPECT_EQ(Text(frame, ID_SKILLS_BP_DISPLAY), "6.5   ");
+    EXPECT_EQ(Text(frame, ID_SKILLS_SLOT_DISPLAY), "1");
+
+    SelectRow(catalogue, "Sling");
+    Click(frame, ID_SKILLS_ADD);
+    PickComboItem(ComboOf(frame, ID_SKILLS_KIND), "Talents");
+    SelectRow(catalogue, "Tireless");
+    Click(frame, ID_SKILLS_ADD);
+    EXPECT_EQ(ColumnTexts(owned), (std::vector<std::string>{"Sling", "Dagger", "Tireless"}));
+    EXPECT_EQ(Text(frame, ID_SKILLS_BP_DISPLAY), "0.5   ");
+
+    // Remove takes the selected owned row; with none selected nothing is refunded.
+    Click(frame, ID_SKILLS_REMOVE);
+    EXPECT_EQ(owned->GetItemCount(), 3);
+    SelectRow(owned, "Dagger");
+    Click(frame, ID_SKILLS_REMOVE);
+    EXPECT_EQ(ColumnTexts(owned), (std::vector<std::string>{"Sling", "Tireless"}));
+    EXPECT_EQ(Text(frame, ID_SKILLS_SLOT_DISPLAY), "1");
+    EXPECT_EQ(LogLines(), (std::vector<std::string>{"BP=6.5    | Purchasing Proficieny Dagger for 1 BP",
+                                                    "BP=5.5    | Purchasing Proficieny Sling for 1 BP",
+                                                    "BP=0.5    | Purchasing Talent Tireless for 5 BP",
+                                                    "BP=1.5    | Removing Dagger for 1 BP"}));
+}
+
+TEST_F(SkillFrameTest, ActivatingATalentRowShowsItsDescriptionAndASkillRowNothing) {
+    SkillFrame* frame = OpenSkillFrame();
+    wxListCtrl* catalogue = ListOf(frame, ID_SKILLS_CATALOGUE);
+    PickComboItem(ComboOf(frame, ID_SKILLS_KIND), "Skills");
+    ActivateRow(catalogue, SelectRow(catalogue, "Haggling"));
+    EXPECT_TRUE(prompter_->Asked().empty());
+
+    PickComboItem(ComboOf(frame, ID_SKILLS_KIND), "Talents");
+    prompter_->ExpectMessage();
+    ActivateRow(catalogue, SelectRow(catalogue, "Tireless"));
+    ASSERT_EQ(prompter_->Asked().size(), 1u);
+    EXPECT_EQ(prompter_->Asked()[0].caption, "Tireless");
+    EXPECT_EQ(prompter_->Asked()[0].message,
+              "The character marches two hours longer before fatigue sets in. "
+              "Taken twice, the character also needs only four hours of sleep.");
+}
+
+TEST_F(SkillFrameTest, AbortKeepsThePurchasesEndsTheCreationAndFreesTheSlot) {
+    SkillFrame* frame = OpenSkillFrame();
+    SelectRow(ListOf(frame, ID_SKILLS_CATALOGUE), "Dagger");
+    Click(frame, ID_SKILLS_ADD);
+    SelectMenu(frame, ID_SKILLS_MENU_ABORT);
+    EXPECT_EQ(program_data.WizardState, 0);
+    PumpEvents();
+    EXPECT_FALSE(VOLDFrames[kSlotSkills].IsSet());
+    ASSERT_NE(ProfDataItem::First(), nullptr);
+    EXPECT_EQ(ProfDataItem::First()->name, "Dagger");
+    // The destructor pushed the owned lists.
+    EXPECT_NE(TreeOutline(CurrentTree()).find("Proficiencies\n  Dagger\n    Basic\n"), std::string::npos)
+        << TreeOutline(CurrentTree());
+}
+
+} // namespace
