@@ -4,15 +4,16 @@
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
-#include <wx/menu.h>
 #include <wx/stattext.h>
 
 #include "app/app_globals.h"
 #include "app/app_icon.h"
 #include "app/program_data.h"
 #include "app/text_encoding.h"
+#include "quirks/frame_step7.h"
 #include "quirks/quirk_controls.h"
 #include "quirks/quirk_steps.h"
+#include "ui/form_main.h"
 
 namespace {
 
@@ -29,14 +30,7 @@ CherryStep7::CherryStep7(wxWindow* parent, const wxString& title, const wxPoint&
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL) {
     SetIcon(SampleIcon());
 
-    menu = new wxMenu;
-    menu->Append(ID_CHERRY_MENU_CONTINUE, "&Continue", "Go on to the next step");
-    menu->AppendSeparator();
-    menu->Append(ID_CHERRY_MENU_ABORT, "Ab&ort", "Abort character");
-    menuBar = new wxMenuBar;
-    menuBar->Append(menu, "&Menu");
-    SetMenuBar(menuBar);
-    CreateStatusBar(3);
+    AddQuirkStepMenu(*this, menuBar, menu);
 
     texts[0] =
         new wxStaticText(this, ID_CHERRY_HELD_TEXT, "Quirks and Flaws gained for zero BP up to this point",
@@ -135,8 +129,10 @@ void CherryStep7::OpenClassStep() {
 }
 
 void CherryStep7::OpenRandomRolls() {
-    // The random-roll window is opened here, over the main window in slot 6, once it is part of the
-    // program: title "Character Creation: Quirks and Flaws", default position, 550 x 550.
+    auto* next = new FrameStep7(MasterFrame, "Character Creation: Quirks and Flaws", wxDefaultPosition,
+                                wxSize(550, 550));
+    VOLDFrames[kSlotQuirkRolls] = next;
+    next->Show(true);
 }
 
 // The event table closes the file: the formatter cannot follow its macros.

@@ -5,6 +5,7 @@
 #include <wx/frame.h>
 
 #include "quirks/cherry_pick.h"
+#include "quirks/quirk_controls.h"
 
 class wxButton;
 class wxComboBox;
@@ -15,8 +16,8 @@ class wxStaticText;
 
 // Control and menu ids of the hand-picking window.
 enum CherryStep7Id {
-    ID_CHERRY_MENU_ABORT = 10008,
-    ID_CHERRY_MENU_CONTINUE = 10009,
+    ID_CHERRY_MENU_ABORT = ID_QUIRK_MENU_ABORT,
+    ID_CHERRY_MENU_CONTINUE = ID_QUIRK_MENU_CONTINUE,
     ID_CHERRY_ADD_MINOR = 10017,
     ID_CHERRY_ADD_MAJOR = 10018,
     ID_CHERRY_REMOVE = 10019,
@@ -54,7 +55,7 @@ public:
 private:
     // Where Continue hands over to the class step once that window exists.
     void OpenClassStep();
-    // Where Roll Randomly hands over to the random-roll window once that window exists.
+    // Roll Randomly's hand-over: the random-roll window in slot 6.
     void OpenRandomRolls();
 
     bool continued = false; // set when Continue or Roll Randomly hands over

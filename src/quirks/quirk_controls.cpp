@@ -3,9 +3,21 @@
 #include <wx/arrstr.h>
 #include <wx/ctrlsub.h>
 #include <wx/frame.h>
+#include <wx/menu.h>
 
 #include "app/app_globals.h"
 #include "app/text_encoding.h"
+
+void AddQuirkStepMenu(wxFrame& frame, wxMenuBar*& menuBar, wxMenu*& menu) {
+    menu = new wxMenu;
+    menu->Append(ID_QUIRK_MENU_CONTINUE, "&Continue", "Go on to the next step");
+    menu->AppendSeparator();
+    menu->Append(ID_QUIRK_MENU_ABORT, "Ab&ort", "Abort character");
+    menuBar = new wxMenuBar;
+    menuBar->Append(menu, "&Menu");
+    frame.SetMenuBar(menuBar);
+    frame.CreateStatusBar(3);
+}
 
 void ShowLines(wxItemContainer& box, const std::vector<std::string>& lines, bool selectFirst) {
     wxArrayString items;

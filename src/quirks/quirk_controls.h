@@ -7,6 +7,18 @@
 
 class wxFrame;
 class wxItemContainer;
+class wxMenu;
+class wxMenuBar;
+
+// The menu ids both quirk step windows share.
+enum QuirkStepMenuId {
+    ID_QUIRK_MENU_ABORT = 10008,
+    ID_QUIRK_MENU_CONTINUE = 10009,
+};
+
+// Gives a quirk step window its menu "&Menu" ("&Continue" 10009, a separator, "Ab&ort" 10008) and its
+// status bar of three fields.
+void AddQuirkStepMenu(wxFrame& frame, wxMenuBar*& menuBar, wxMenu*& menu);
 
 // Replaces the items of a list or combo box with `lines`, selecting entry 0 when `selectFirst` and there
 // is one (an empty box is never selected in).

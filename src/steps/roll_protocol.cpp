@@ -1,5 +1,7 @@
 #include "steps/roll_protocol.h"
 
+#include <wx/defs.h>
+
 #include "app/dice.h"
 #include "app/dice_log.h"
 #include "app/numbers.h"
@@ -49,7 +51,11 @@ bool LogAndAccept(const std::string& text, const AcceptOptions& options) {
     Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
     if (!(program_data.BuildingPoints > 0.0f))
         return true;
-    if (Prompts().YesNo(options.questionShowsPrefix ? line : text, kAcceptCaption))
+    const std::string& shown = options.questionShowsPrefix ? line : text;
+    const bool accepted = options.closingAccepts
+                              ? Prompts().Message(shown, kAcceptCaption, wxYES_NO | wxICON_QUESTION) != wxNO
+                              : Prompts().YesNo(shown, kAcceptCaption);
+    if (accepted)
         return true;
     program_data.BuildingPoints -= 1.0f;
     if (options.logDecline) {

@@ -13,8 +13,7 @@
 #include "app/options_file.h"
 #include "app/program_data.h"
 #include "support/log_lines.h"
-#include "support/reset_globals.h"
-#include "support/scoped_temp_dir.h"
+#include "support/quirk_test.h"
 #include "support/scripted_prompter.h"
 #include "support/tree_outline.h"
 #include "ui/tree_model.h"
@@ -54,17 +53,7 @@ bool Has(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-class CherryPickTest : public GlobalsTest {
-protected:
-    void SetUp() override {
-        GlobalsTest::SetUp();
-        SetQuirkFlawStructure();
-        BooksToUse[kBookCore] = 1;
-        program_data.LogFileName = "cherry.log";
-    }
-
-    ScopedTempDir dir_;
-};
+class CherryPickTest : public QuirkTest {};
 
 TEST_F(CherryPickTest, OffersOnlyMinorAndMajorRowsThatMayStillBeTaken) {
     struct Case {

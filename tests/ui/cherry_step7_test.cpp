@@ -10,9 +10,7 @@
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
-#include <wx/menu.h>
 #include <wx/stattext.h>
-#include <wx/statusbr.h>
 
 #include "app/app_globals.h"
 #include "app/character.h"
@@ -20,9 +18,9 @@
 #include "app/program_data.h"
 #include "quirks/cherry_step7.h"
 #include "support/log_lines.h"
-#include "support/reset_globals.h"
-#include "support/scoped_temp_dir.h"
+#include "support/quirk_test.h"
 #include "support/scripted_prompter.h"
+#include "ui/quirk_window_checks.h"
 #include "ui/ui_test_support.h"
 
 namespace {
@@ -52,17 +50,11 @@ std::multiset<std::string> AsSet(const std::vector<std::string>& lines) {
     return {lines.begin(), lines.end()};
 }
 
-class CherryStep7Test : public GlobalsTest {
+class CherryStep7Test : public QuirkTest {
 protected:
-    void SetUp() override {
-        GlobalsTest::SetUp();
-        SetQuirkFlawStructure();
-        BooksToUse[kBookCore] = 1;
-        program_data.LogFileName = "cherry.log";
-    }
     void TearDown() override {
         CloseAllWindows();
-        GlobalsTest::TearDown();
+        QuirkTest::TearDown();
     }
 
     CherryStep7* Open(const Opening& opening = kFromBackground) {
@@ -96,7 +88,6 @@ protected:
         picks->SetSelection(at);
     }
 
-    ScopedTempDir dir_;
     CherryStep7* step_ = nullptr;
 };
 
@@ -144,29 +135,7 @@ TEST_F(CherryStep7Test, ControlsMenuAndStatusBarCarryTheirIdsAndTexts) {
     EXPECT_NE(Control<wxListBox>(10047), nullptr);
     EXPECT_NE(Control<wxComboBox>(10037), nullptr);
     EXPECT_NE(Control<wxComboBox>(10038), nullptr);
-    std::map<int, int> uses;
-    for (wxWindow* child : step_->GetChildren())
-        if (child->GetId() >= 0)
-            ++uses[child->GetId()];
-    for (const auto& [id, count] : uses)
-        EXPECT_EQ(count, 1) << "id " << id;
-    EXPECT_EQ(uses.size(), 9u + 1u) << "nine controls and the status bar";
-
-    wxMenuBar* bar = step_->GetMenuBar();
-    ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->GetMenuCount(), 1u);
-    EXPECT_EQ(bar->GetMenuLabel(0), "&Menu");
-    wxMenu* menu = bar->GetMenu(0);
-    ASSERT_EQ(menu->GetMenuItemCount(), 3u);
-    EXPECT_EQ(menu->FindItemByPosition(0)->GetId(), 10009);
-    EXPECT_EQ(menu->FindItemByPosition(0)->GetItemLabel(), "&Continue");
-    EXPECT_EQ(menu->FindItemByPosition(0)->GetHelp(), "Go on to the next step");
-    EXPECT_TRUE(menu->FindItemByPosition(1)->IsSeparator());
-    EXPECT_EQ(menu->FindItemByPosition(2)->GetId(), 10008);
-    EXPECT_EQ(menu->FindItemByPosition(2)->GetItemLabel(), "Ab&ort");
-    EXPECT_EQ(menu->FindItemByPosition(2)->GetHelp(), "Abort character");
-    ASSERT_NE(step_->GetStatusBar(), nullptr);
-    EXPECT_EQ(step_->GetStatusBar()->GetFieldsCount(), 3);
+    ExpectQuirkStepFrame(step_, 9);
 }
 
 TEST_F(CherryStep7Test, PicksAndRemovesThroughTheButtonsThenContinues) {
