@@ -126,22 +126,6 @@ void ReadCatalogLines(CatalogLineReader& reader, std::string_view endTag,
 
 namespace {
 
-// Closes the file descriptor it holds when it goes out of scope.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 // Opens `file` for reading when it is a plain file. It is opened without waiting, so that a pipe or a
 // device under the name, which would block or never end, is refused instead of read.
 int OpenPlainFile(const std::filesystem::path& file) {
@@ -156,27 +140,37 @@ int OpenPlainFile(const std::filesystem::path& file) {
     return fd;
 }
 
+// The bytes of an open file descriptor; a read error ends them like the end of the file.
+CatalogLineReader::Source DescriptorSource(int fd) {
+    return [fd](char* buffer, size_t size) -> size_t {
+        if (fd < 0)
+            return 0;
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, size);
+            if (got >= 0)
+                return static_cast<size_t>(got);
+            if (errno != EINTR)
+                return 0;
+        }
+    };
+}
+
 } // namespace
+
+PlainFileLines::PlainFileLines(const std::filesystem::path& file, size_t lineLimit)
+    : fd_(OpenPlainFile(file)), lines_(DescriptorSource(fd_), lineLimit) {}
+
+PlainFileLines::~PlainFileLines() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
 
 void ReadCatalogFile(const std::filesystem::path& file, std::string_view endTag, size_t lineLimit,
                      const std::function<void(std::string_view line)>& handle) {
-    const FileDescriptor in(OpenPlainFile(file));
+    PlainFileLines in(file, lineLimit);
     std::cout << "opening " << file.filename().string() << '\n';
-    if (in.get() < 0)
-        return;
-    const int fd = in.get();
-    CatalogLineReader reader(
-        [fd](char* buffer, size_t size) -> size_t {
-            for (;;) {
-                const ssize_t got = ::read(fd, buffer, size);
-                if (got >= 0)
-                    return static_cast<size_t>(got);
-                if (errno != EINTR)
-                    return 0; // a read error ends the file like its end
-            }
-        },
-        lineLimit);
-    ReadCatalogLines(reader, endTag, handle);
+    if (in.IsOpen())
+        ReadCatalogLines(in.Lines(), endTag, handle);
 }
 
 bool SplitCatalogLine(std::string_view line, std::string_view& tag, std::string_view& value) {

@@ -53,6 +53,23 @@ private:
 void ReadCatalogLines(CatalogLineReader& reader, std::string_view endTag,
                       const std::function<void(std::string_view line)>& handle);
 
+// A plain file opened for reading line by line. A file that is missing, unreadable or no plain file (a
+// pipe or a device, which could block or never end) is not open and gives no lines.
+class PlainFileLines {
+public:
+    PlainFileLines(const std::filesystem::path& file, size_t lineLimit);
+    ~PlainFileLines();
+    PlainFileLines(const PlainFileLines&) = delete;
+    PlainFileLines& operator=(const PlainFileLines&) = delete;
+
+    bool IsOpen() const { return fd_ >= 0; }
+    CatalogLineReader& Lines() { return lines_; }
+
+private:
+    int fd_;
+    CatalogLineReader lines_;
+};
+
 // Writes "opening <name>" and reads `file` as above; a file that cannot be opened gives no lines.
 void ReadCatalogFile(const std::filesystem::path& file, std::string_view endTag, size_t lineLimit,
                      const std::function<void(std::string_view line)>& handle);

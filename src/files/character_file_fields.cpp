@@ -149,3 +149,26 @@ const CharacterFileField* FindFileField(std::string_view tag) {
             return &f;
     return nullptr;
 }
+
+const std::vector<ClassLevelColumn>& ClassLevelColumns() {
+    static const std::vector<ClassLevelColumn> columns = {
+        {"CLASS_HITPOINTS", &ClassDataItem::CLASS_HITPOINTS},
+        {"CLASS_STR_GROW", &ClassDataItem::CLASS_STR_GROW},
+        {"CLASS_DEX_GROW", &ClassDataItem::CLASS_DEX_GROW},
+        {"CLASS_CON_GROW", &ClassDataItem::CLASS_CON_GROW},
+        {"CLASS_INT_GROW", &ClassDataItem::CLASS_INT_GROW},
+        {"CLASS_WIS_GROW", &ClassDataItem::CLASS_WIS_GROW},
+        {"CLASS_CHR_GROW", &ClassDataItem::CLASS_CHR_GROW}, // "CHR", not "CHA", as files have always had it
+        {"CLASS_COM_GROW", &ClassDataItem::CLASS_COM_GROW},
+        {"CLASS_PICK_POCKETS", &ClassDataItem::CLASS_PICK_POCKETS},
+        {"CLASS_OPEN_LOCKS", &ClassDataItem::CLASS_OPEN_LOCKS},
+        {"CLASS_FIND_TRAPS", &ClassDataItem::CLASS_FIND_TRAPS},
+        {"CLASS_REMOVE_TRAPS", &ClassDataItem::CLASS_REMOVE_TRAPS},
+        {"CLASS_MOVE_SILENTLY", &ClassDataItem::CLASS_MOVE_SILENTLY},
+        {"CLASS_HIDE_IN_SHADOWS", &ClassDataItem::CLASS_HIDE_IN_SHADOWS},
+        {"CLASS_DETECT_NOISE", &ClassDataItem::CLASS_DETECT_NOISE},
+        {"CLASS_CLIMB_WALLS", &ClassDataItem::CLASS_CLIMB_WALLS},
+        {"CLASS_READ_LANGUAGES", &ClassDataItem::CLASS_READ_LANGUAGES},
+    };
+    return columns;
+}

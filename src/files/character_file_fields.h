@@ -55,3 +55,13 @@ std::vector<const CharacterFileField*> FieldsOf(FileSection section);
 
 // The field whose element name is `tag`, or null.
 const CharacterFileField* FindFileField(std::string_view tag);
+
+// One per-level table of a class record. Its elements are named after the table and the level, such
+// as "CLASS_HITPOINTS_3".
+struct ClassLevelColumn {
+    const char* name; // "CLASS_HITPOINTS"
+    LevelTable ClassDataItem::*table;
+};
+
+// The seventeen per-level tables in the order the file writes each level's lines.
+const std::vector<ClassLevelColumn>& ClassLevelColumns();

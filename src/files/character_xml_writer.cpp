@@ -196,29 +196,6 @@ void WriteAttributes(XmlLines& xml) {
 }
 
 void WriteClasses(XmlLines& xml) {
-    struct LevelColumn {
-        const char* prefix;
-        LevelTable ClassDataItem::*table;
-    };
-    static const LevelColumn columns[] = {
-        {"CLASS_HITPOINTS_", &ClassDataItem::CLASS_HITPOINTS},
-        {"CLASS_STR_GROW_", &ClassDataItem::CLASS_STR_GROW},
-        {"CLASS_DEX_GROW_", &ClassDataItem::CLASS_DEX_GROW},
-        {"CLASS_CON_GROW_", &ClassDataItem::CLASS_CON_GROW},
-        {"CLASS_INT_GROW_", &ClassDataItem::CLASS_INT_GROW},
-        {"CLASS_WIS_GROW_", &ClassDataItem::CLASS_WIS_GROW},
-        {"CLASS_CHR_GROW_", &ClassDataItem::CLASS_CHR_GROW},
-        {"CLASS_COM_GROW_", &ClassDataItem::CLASS_COM_GROW},
-        {"CLASS_PICK_POCKETS_", &ClassDataItem::CLASS_PICK_POCKETS},
-        {"CLASS_OPEN_LOCKS_", &ClassDataItem::CLASS_OPEN_LOCKS},
-        {"CLASS_FIND_TRAPS_", &ClassDataItem::CLASS_FIND_TRAPS},
-        {"CLASS_REMOVE_TRAPS_", &ClassDataItem::CLASS_REMOVE_TRAPS},
-        {"CLASS_MOVE_SILENTLY_", &ClassDataItem::CLASS_MOVE_SILENTLY},
-        {"CLASS_HIDE_IN_SHADOWS_", &ClassDataItem::CLASS_HIDE_IN_SHADOWS},
-        {"CLASS_DETECT_NOISE_", &ClassDataItem::CLASS_DETECT_NOISE},
-        {"CLASS_CLIMB_WALLS_", &ClassDataItem::CLASS_CLIMB_WALLS},
-        {"CLASS_READ_LANGUAGES_", &ClassDataItem::CLASS_READ_LANGUAGES},
-    };
     for (const ClassDataItem* c = ClassDataItem::First(); c; c = c->pNext.get()) {
         xml.Open("CLASS_DATA");
         xml.Leaf("CLASS_NAME", c->CLASS_NAME);
@@ -228,8 +205,8 @@ void WriteClasses(XmlLines& xml) {
         const int32_t last = std::min<int32_t>(c->CLASS_LEVEL, 99);
         for (int32_t i = 0; i <= last; ++i) {
             const std::string index = std::to_string(i);
-            for (const LevelColumn& col : columns)
-                xml.Leaf(col.prefix + index, (c->*col.table)[static_cast<size_t>(i)]);
+            for (const ClassLevelColumn& col : ClassLevelColumns())
+                xml.Leaf(col.name + ("_" + index), (c->*col.table)[static_cast<size_t>(i)]);
         }
         xml.Close("CLASS_DATA");
     }

@@ -4,6 +4,9 @@ list(APPEND BK_CORE_SOURCES
     src/files/xml_text.cpp
     src/files/character_file_fields.cpp
     src/files/character_xml_writer.cpp
+    src/files/character_xml_reader.cpp
+    src/files/saved_characters.cpp
 )
 list(APPEND BK_UI_SOURCES
+    src/files/file_frame.cpp
 )

@@ -11,6 +11,7 @@
 #include "app/program_data.h"
 #include "app/prompts.h"
 #include "files/character_xml_writer.h"
+#include "files/file_frame.h"
 #include "gm/critical_frame.h"
 #include "steps/frame_fighter_bg.h"
 #include "steps/frame_step3.h"
@@ -63,7 +64,10 @@ wxEND_EVENT_TABLE()
     LoadOptions();
 }
 
-void FormMain::OnOpenFile(wxCommandEvent&) {}
+void FormMain::OnOpenFile(wxCommandEvent&) {
+    // Kept nowhere: each choice opens another window, which closes itself after an open.
+    (new FileFrame(this, "Load Character", wxDefaultPosition, wxSize(300, 300)))->Show(true);
+}
 
 void FormMain::OnSaveFile(wxCommandEvent&) {
     CreateXMLSheet(current_character.CHARACTER_NAME);

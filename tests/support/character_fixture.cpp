@@ -1,11 +1,14 @@
 #include "support/character_fixture.h"
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
 
 #include "app/character.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
 #include "catalog/race_catalog.h"
+#include "files/character_xml_reader.h"
 
 namespace {
 
@@ -175,4 +178,17 @@ std::vector<std::string> LinesBetween(const std::string& text, const std::string
         out.push_back(line);
     }
     return {};
+}
+
+void ReadCharacterBytes(const std::string& bytes) {
+    size_t pos = 0;
+    CatalogLineReader lines(
+        [&](char* buffer, size_t room) {
+            const size_t n = std::min(room, bytes.size() - pos);
+            std::memcpy(buffer, bytes.data() + pos, n);
+            pos += n;
+            return n;
+        },
+        kCharacterFileLineLimit);
+    XMLRead().ReadXMLSheet(lines);
 }

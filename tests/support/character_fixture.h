@@ -25,3 +25,6 @@ std::vector<std::string> SplitLines(const std::string& text);
 // The lines strictly between the first line equal to `open` and the next line equal to `close`.
 std::vector<std::string> LinesBetween(const std::string& text, const std::string& open,
                                       const std::string& close);
+
+// Reads `bytes` into the character as the content of a character file, and links it.
+void ReadCharacterBytes(const std::string& bytes);

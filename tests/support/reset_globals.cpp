@@ -7,6 +7,7 @@
 #include "app/dice_log.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
+#include "files/saved_characters.h"
 #include "quirks/quirk_flaw.h"
 #include "support/catalog_files.h"
 #include "ui/tree_model.h"
@@ -20,7 +21,9 @@ std::vector<void (*)()>& ExtraResets() {
 
 } // namespace
 
-void AddGlobalsReset(void (*reset)()) { ExtraResets().push_back(reset); }
+void AddGlobalsReset(void (*reset)()) {
+    ExtraResets().push_back(reset);
+}
 
 void ResetGlobals() {
     SkillDataItem().Clear();
@@ -41,6 +44,7 @@ void ResetGlobals() {
     SetTreeWindowHost(nullptr);
     SetDiceLogView(nullptr);
     ClearCatalogues();
+    VOLDFileClass::Clear();
     for (void (*reset)() : ExtraResets())
         reset();
 }

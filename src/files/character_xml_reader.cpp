@@ -1,0 +1,293 @@
+#include "files/character_xml_reader.h"
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "app/character.h"
+#include "app/clear_all.h"
+#include "app/numbers.h"
+#include "catalog/class_catalog.h"
+#include "catalog/race_catalog.h"
+#include "files/character_file_fields.h"
+#include "files/xml_text.h"
+#include "steps/ability_race_rules.h"
+#include "steps/starting_honor.h"
+#include "ui/ability_scores.h"
+#include "ui/tree_pushers.h"
+
+namespace {
+
+using Handler = void (*)(const std::string& value, CatalogLineReader& lines);
+
+// One key of the dispatch: a plain field of the shared table, or a handler of its own.
+struct ReaderKey {
+    std::string key; // "<" and the element name
+    const CharacterFileField* field;
+    Handler handler;
+};
+
+void StoreField(const CharacterFileField& f, const std::string& value) {
+    Character_Class& pc = current_character;
+    if (f.text)
+        f.text(pc) += value;
+    else if (f.number)
+        f.number(pc) = ParseLeadingInt(value);
+    else if (f.sibling)
+        f.sibling(pc) = value;
+}
+
+template <class Node> void ReadListItem(const std::string& name, CatalogLineReader& lines) {
+    // The item's number is on the next line, whatever that line's tag.
+    std::string line;
+    if (!lines.Next(line))
+        return;
+    std::string_view tag, value;
+    if (!SplitCatalogLine(line, tag, value))
+        return;
+    auto node = std::make_unique<Node>();
+    node->name = name;
+    node->value = ParseLeadingInt(xmlDecode(value));
+    Node().AddTail(std::move(node));
+}
+
+template <auto List> void AddEvent(const std::string& value, CatalogLineReader&) {
+    (current_character.*List).push_back(value);
+}
+
+void ReadClassBlock(const std::string& name, CatalogLineReader& lines) {
+    auto owned = std::make_unique<ClassDataItem>();
+    ClassDataItem& record = *owned;
+    record.CLASS_NAME = name;
+    ClassDataItem().AddTail(std::move(owned));
+    for (CharacterClass* c = CharacterClass::First(); c; c = c->pNext.get())
+        if (c->NAME == name)
+            record.pClass = c;
+    std::string line;
+    while (lines.Next(line)) {
+        if (line.find("</CLASS_DATA>") == std::string::npos)
+            XMLRead::xmlClassConvert(line, record);
+        if (line.find("</CLASS_DATA") != std::string::npos)
+            return;
+    }
+}
+
+// The keys in the order they are tried; the first one the tag contains decides.
+const std::vector<ReaderKey>& ReaderKeys() {
+    static const std::vector<ReaderKey> keys = [] {
+        // Tags of the shared table, and the keys with their own treatment, in dispatch order.
+        const std::vector<std::pair<const char*, Handler>> order = {
+            {"CIRCUMSTANCE_OF_BIRTH", nullptr},
+            {"LEGITAMACY_OF_BIRTH", nullptr},
+            {"FAMILY_HERITAGE", nullptr},
+            {"SIBLING1", nullptr},
+            {"SIBLING2", nullptr},
+            {"SIBLING3", nullptr},
+            {"SIBLING4", nullptr},
+            {"SIBLING5", nullptr},
+            {"SIBLING6", nullptr},
+            {"SIBLING7", nullptr},
+            {"SIBLING8", nullptr},
+            {"SIBLING9", nullptr},
+            {"RACE", nullptr},
+            {"SEX", nullptr},
+            {"STEPPARENT", nullptr},
+            {"BIRTH_ORDER", nullptr},
+            {"MOTHER_STATUS", nullptr},
+            {"MOTHER_QUALITY", nullptr},
+            {"FATHER_STATUS", nullptr},
+            {"FATHER_QUALITY", nullptr},
+            {"CLASS_LONG_NAME", nullptr},
+            {"CLASS_NAME", ReadClassBlock},
+            {"HANDEDNESS", nullptr},
+            {"SOCIAL_CLASS", nullptr},
+            {"INHERITED_WEAPON", nullptr},
+            {"INHERITED_ARMOR", nullptr},
+            {"INHERITED_SHIELDHELMET", nullptr},
+            {"INHERITED_MOUNT", nullptr},
+            {"INHERITED_DEED", nullptr},
+            {"CHARACTER_NAME", nullptr},
+            {"ALIGNMENT", nullptr},
+            {"STRENGTH_BASE", nullptr},
+            {"STRENGTH_PERC", nullptr},
+            {"DEXTERITY_BASE", nullptr},
+            {"DEXTERITY_PERC", nullptr},
+            {"CONSTITUTION_BASE", nullptr},
+            {"CONSTITUTION_PERC", nullptr},
+            {"INTELLIGENCE_BASE", nullptr},
+            {"INTELLIGENCE_PERC", nullptr},
+            {"WISDOM_BASE", nullptr},
+            {"WISDOM_PERC", nullptr},
+            {"CHARISMA_BASE", nullptr},
+            {"CHARISMA_PERC", nullptr},
+            {"COMELINESS_BASE", nullptr},
+            {"COMELINESS_PERC", nullptr},
+            {"HONOR_BASE", nullptr},
+            {"AGE", nullptr},
+            {"HIT_POINTS", nullptr},
+            {"CHARACTER_HEIGHT", nullptr},
+            {"CHARACTER_WEIGHT", nullptr},
+            {"SIBLINGS", nullptr},
+            {"LEVEL", nullptr},
+            {"SOCIAL_ID", nullptr},
+            {"GOLDCOINS", nullptr},
+            {"SILVERCOINS", nullptr},
+            {"COPPERCOINS", nullptr},
+            {"SCHOOL_LOCATION", nullptr},
+            {"SCHOOL_TYPE", nullptr},
+            {"MASTER_QUALITY_NURTURE", nullptr},
+            {"MASTER_QUALITY_EDUCATION", nullptr},
+            {"CLASS_SIZE", nullptr},
+            {"CLASS_EQUIPMENT", nullptr},
+            {"CLASS_RANK", nullptr},
+            {"CAMP_TYPE", nullptr},
+            {"CAMP_QUALITY", nullptr},
+            {"CAMP_RESULTS", nullptr},
+            {"ACCIDENT_EVENT", AddEvent<&Character_Class::ACCIDENT_EVENT>},
+            {"SPECIALTY_ASSIGNMENT", nullptr},
+            {"AIT_QUALITY", nullptr},
+            {"STATE_OF_HOSTILITIES", nullptr},
+            {"WAR_EVENT", AddEvent<&Character_Class::WAR_EVENT>},
+            {"OCCUPYING_FORCE_ATTITUDE", nullptr},
+            {"OCCUPATION_EVENT", nullptr},
+            {"GUERILLA_EVENT", nullptr},
+            {"NONCOMBAT_EVENT", AddEvent<&Character_Class::NONCOMBAT_EVENT>},
+            {"PA_THE_CALL", nullptr},
+            {"PA_SCHOOL_TYPE", nullptr},
+            {"PA_REVEREND_SUPERIOR_COMPETENCY", nullptr},
+            {"PA_REVEREND_SUPERIOR_PERSONALITY", nullptr},
+            {"PA_ACCOUTREMENTS", nullptr},
+            {"PA_RESIDENCY_LOCATION", nullptr},
+            {"PA_RESIDENCY_RESULTS", nullptr},
+            {"PA_FINAL_RESULTS", nullptr},
+            {"SKILLNAME", ReadListItem<SkillDataItem>},
+            {"TALENTNAME", ReadListItem<TalentDataItem>},
+            {"PROFICIENCYNAME", ReadListItem<ProfDataItem>},
+            {"QUIRKNAME", ReadListItem<QuirkDataItem>},
+            {"EQUIPNAME", ReadListItem<EquipDataItem>},
+            {"SPELLNAME", ReadListItem<SpellDataItem>},
+        };
+        std::vector<ReaderKey> k;
+        for (const auto& [tag, handler] : order)
+            k.push_back({std::string("<") + tag, handler ? nullptr : FindFileField(tag), handler});
+        return k;
+    }();
+    return keys;
+}
+
+} // namespace
+
+void XMLRead::xmlConvert(std::string_view line, CatalogLineReader& lines) {
+    std::string_view tag, value;
+    if (SplitCatalogLine(line, tag, value))
+        xmlAssign(value, tag, lines);
+}
+
+void XMLRead::xmlAssign(std::string_view value, std::string_view tag, CatalogLineReader& lines) {
+    const TagMatcher matcher(tag);
+    for (const ReaderKey& k : ReaderKeys()) {
+        if (!matcher.Contains(k.key))
+            continue;
+        const std::string decoded = xmlDecode(value);
+        if (k.handler) {
+            k.handler(decoded, lines);
+            return;
+        }
+        StoreField(*k.field, decoded);
+        // The first element of each sourcebook background tells that the book was used.
+        Character_Class& pc = current_character;
+        if (k.key == "<SCHOOL_LOCATION")
+            pc.BOOK_CLASS_FLAG[0] = true;
+        else if (k.key == "<CAMP_TYPE")
+            pc.BOOK_CLASS_FLAG[1] = true;
+        else if (k.key == "<PA_THE_CALL")
+            pc.BOOK_CLASS_FLAG[2] = true;
+        return;
+    }
+}
+
+void XMLRead::xmlClassConvert(std::string_view line, ClassDataItem& record) {
+    std::string_view tag, value;
+    if (!SplitCatalogLine(line, tag, value))
+        return;
+    const TagMatcher matcher(tag);
+    const std::string decoded = xmlDecode(value);
+    // Every key is tried, as a class line may name more than one.
+    if (matcher.Contains("<CLASS_NAME"))
+        record.CLASS_NAME = decoded;
+    if (matcher.Contains("<CLASS_EXP"))
+        record.CLASS_EXP = CatalogReal(decoded);
+    if (matcher.Contains("<CLASS_LEVEL"))
+        record.CLASS_LEVEL = ParseLeadingInt(decoded);
+    static const std::vector<std::string> levelKeys = [] {
+        std::vector<std::string> keys;
+        for (const ClassLevelColumn& col : ClassLevelColumns())
+            keys.push_back(std::string("<") + col.name);
+        return keys;
+    }();
+    for (size_t k = 0; k < levelKeys.size(); ++k) {
+        const ClassLevelColumn& col = ClassLevelColumns()[k];
+        if (!matcher.Contains(levelKeys[k]))
+            continue;
+        const int level = CatalogLevelIndex(tag);
+        if (level >= 0)
+            (record.*col.table)[static_cast<size_t>(level)] = ParseLeadingInt(decoded);
+    }
+}
+
+void XMLRead::ReadXMLSheet(CatalogLineReader& lines) {
+    std::string line;
+    while (lines.Next(line)) {
+        if (line.find("</GOREWRIGHT_CHARACTER>") == std::string::npos)
+            xmlConvert(line, lines);
+        if (line.find("</GOREWRIGHT_CHARACTER") != std::string::npos)
+            break;
+    }
+    LinkCharacter();
+}
+
+void XMLRead::LinkCharacter() {
+    Character_Class& pc = current_character;
+    // Exact names: a text that is only part of an entry's name ("Elf" of "Half-Elf") links nothing, and
+    // the record keeps the file's texts for the next save.
+    if (!pc.RACE.empty()) {
+        for (CharacterRace* r = CharacterRace::First(); r; r = r->pNext.get()) {
+            if (r->NAME == pc.RACE && r->SEX == pc.SEX) {
+                pc.pRace = r;
+                StepFive();
+            }
+        }
+    }
+    std::string joined;
+    for (const ClassDataItem* c = ClassDataItem::First(); c; c = c->pNext.get())
+        joined += (c == ClassDataItem::First() ? "" : "/") + c->CLASS_NAME;
+    if (!joined.empty())
+        for (CharacterClass* c = CharacterClass::First(); c; c = c->pNext.get())
+            if (c->NAME == joined)
+                pc.pClass = c;
+    pc.HONOR_DICE_TEXT = SetHonorDice(pc.LEVEL, pc.HONOR_BASE);
+}
+
+bool OpenCharacterFile(const std::string& fileName) {
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::current_path(ec) / "CharacterXML";
+    if (ec)
+        return false;
+    PlainFileLines file(folder / fileName, kCharacterFileLineLimit);
+    if (!file.IsOpen())
+        return false;
+    Clear_All();
+    current_character.EQUIPMENT_SECTION.Clear();
+    XMLRead().ReadXMLSheet(file.Lines());
+
+    AbilityScores::SendAbilitiestoTree();
+    messagetotree();
+    messagetotreeStep8();
+    messagePPtotree();
+    sendquirkflawtotree();
+    sendskillstotree();
+    sendequiptotree();
+    sendtalentstotree();
+    sendprofstotree();
+    return true;
+}

@@ -1,0 +1,37 @@
+// Reading a saved character file back into `current_character`.
+#pragma once
+
+#include <cstddef>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "catalog/catalog_reader.h"
+
+struct ClassDataItem;
+
+// Lines of a character file may be of any length: a long typed text is read whole.
+constexpr size_t kCharacterFileLineLimit = std::numeric_limits<size_t>::max() - 1;
+
+// A line reader, not an XML parser: it relies on the writer's one element per line, finds an element by
+// its tag text holding a key, and passes over every line without "</". Text values are appended and list
+// items and class records are added to what the record holds, so the caller resets the record first.
+class XMLRead {
+public:
+    // Reads the lines up to the root's closing line into the character, then links it to its race and
+    // class entries and works out its honor dice.
+    void ReadXMLSheet(CatalogLineReader& lines);
+
+    static void xmlConvert(std::string_view line, CatalogLineReader& lines);
+    static void xmlAssign(std::string_view value, std::string_view tag, CatalogLineReader& lines);
+    static void xmlClassConvert(std::string_view line, ClassDataItem& record);
+
+    // The link pass alone: the race entry whose name and sex equal the record's texts, the class entry
+    // whose name equals the class names joined by "/", the honor die, bonus and text.
+    static void LinkCharacter();
+};
+
+// Opens "CharacterXML/<fileName>" below the working directory and, only once it is open, resets the
+// character, empties its equipment list (the file holds every item), reads the file and pushes every
+// part of the character into the tree. False, with nothing changed, when the file cannot be opened.
+bool OpenCharacterFile(const std::string& fileName);

@@ -1,0 +1,35 @@
+// The open-character window: lists the saved characters and opens the one activated.
+#pragma once
+
+#include <string>
+#include <vector>
+#include <wx/frame.h>
+
+class wxListCtrl;
+class wxListEvent;
+
+// Control ids of the open-character window.
+enum FileFrameId {
+    ID_FILE_LIST = 10050,
+};
+
+class FileFrame : public wxFrame {
+public:
+    FileFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
+
+    // Refills the list from the saved-character folder: the file found last shows first, entries
+    // without a name are left out, and every row remembers the file it came from.
+    void OnSelectionStart();
+    // Opens the activated row's own file into the character and closes the window. While a creation
+    // step is open, or when the file cannot be opened, it says why and changes nothing.
+    void OnOpen(wxListEvent& event);
+
+    // The file behind each row, in row order.
+    const std::vector<std::string>& RowFiles() const { return rowFiles_; }
+
+private:
+    wxListCtrl* list_ = nullptr;
+    std::vector<std::string> rowFiles_;
+
+    wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,201 @@
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <wx/listctrl.h>
+#include <wx/toplevel.h>
+#include <wx/weakref.h>
+
+#include "app/app_globals.h"
+#include "app/character.h"
+#include "app/cx_application.h"
+#include "app/dice.h"
+#include "app/program_data.h"
+#include "catalog/race_catalog.h"
+#include "files/character_xml_writer.h"
+#include "files/file_frame.h"
+#include "support/catalog_files.h"
+#include "support/character_fixture.h"
+#include "support/reset_globals.h"
+#include "support/scoped_temp_dir.h"
+#include "support/scripted_prompter.h"
+#include "support/tree_outline.h"
+#include "ui/form_main.h"
+#include "ui/tree_model.h"
+#include "ui/ui_test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FileFrameTest : public GlobalsTest {
+protected:
+    FileFrame* Open() {
+        testing::internal::CaptureStdout(); // the scan's trace lines
+        auto* frame = new FileFrame(nullptr, "Load Character", wxDefaultPosition, wxSize(300, 300));
+        testing::internal::GetCapturedStdout();
+        frame->Show(true);
+        return frame;
+    }
+    static wxListCtrl* List(FileFrame* frame) {
+        return dynamic_cast<wxListCtrl*>(frame->FindWindow(ID_FILE_LIST));
+    }
+    static std::vector<std::string> Rows(FileFrame* frame) {
+        std::vector<std::string> rows;
+        wxListCtrl* list = List(frame);
+        for (long r = 0; r < list->GetItemCount(); ++r) {
+            std::string row;
+            for (int c = 0; c < 5; ++c)
+                row += (c ? "|" : "") + list->GetItemText(r, c).ToStdString();
+            rows.push_back(row);
+        }
+        return rows;
+    }
+    static void Activate(FileFrame* frame, long row) {
+        wxListEvent event(wxEVT_LIST_ITEM_ACTIVATED, ID_FILE_LIST);
+        event.SetIndex(row);
+        event.SetEventObject(List(frame));
+        List(frame)->GetEventHandler()->ProcessEvent(event);
+    }
+    // Writes the current character under `name`, with `age` to tell the files apart.
+    static void Save(const std::string& name, const std::string& file, int32_t age = 0) {
+        current_character.CHARACTER_NAME = name;
+        current_character.AGE = age;
+        WriteTextFile(fs::path("CharacterXML") / file, CharacterXMLText());
+    }
+
+    ScopedTempDir dir_;
+};
+
+TEST_F(FileFrameTest, AnEmptyFolderShowsTheFiveColumnsAndNoRows) {
+    FileFrame* frame = Open();
+    wxListCtrl* list = List(frame);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->GetName(), "ListView");
+    EXPECT_TRUE(list->HasFlag(wxLC_REPORT) && list->HasFlag(wxLC_SINGLE_SEL));
+    ASSERT_EQ(list->GetColumnCount(), 5);
+    const char* const headers[] = {"Name", "Class", "Level", "Race", "Sex"};
+    for (int c = 0; c < 5; ++c) {
+        wxListItem column;
+        column.SetMask(wxLIST_MASK_TEXT);
+        list->GetColumn(c, column);
+        EXPECT_EQ(column.GetText(), headers[c]);
+    }
+    EXPECT_EQ(list->GetItemCount(), 0);
+}
+
+TEST_F(FileFrameTest, RowsShowTheFileFoundLastFirstAndSkipNamelessFiles) {
+    AddFixtureCatalogues();
+    BuildTwoClassCharacter();
+    Save("Ada", "a.xml");
+    Save("Bob", "b.xml");
+    WriteTextFile("CharacterXML/c.xml", "<RACE>Elf</RACE>\n");
+    FileFrame* frame = Open();
+    EXPECT_EQ(Rows(frame),
+              (std::vector<std::string>{"Bob|Fighter/Thief|1|Elf|Female", "Ada|Fighter/Thief|1|Elf|Female"}));
+    EXPECT_EQ(frame->RowFiles(), (std::vector<std::string>{"b.xml", "a.xml"}));
+}
+
+TEST_F(FileFrameTest, EachRowOpensItsOwnFileEvenWhenNamesContainOneAnother) {
+    AddFixtureCatalogues();
+    BuildTwoClassCharacter();
+    Save("Bobby", "1.xml", 11);
+    Save("Bob", "2.xml", 22);
+    Save("Bob", "3.xml", 33); // the same name twice
+    const struct {
+        const char* file;
+        const char* name;
+        int32_t age;
+    } cases[] = {{"1.xml", "Bobby", 11}, {"2.xml", "Bob", 22}, {"3.xml", "Bob", 33}};
+    for (const auto& c : cases) {
+        current_character.CHARACTER_NAME = "Someone else";
+        program_data.WizardState = 0;
+        FileFrame* frame = Open();
+        const auto& files = frame->RowFiles();
+        const long row = std::find(files.begin(), files.end(), c.file) - files.begin();
+        ASSERT_LT(static_cast<size_t>(row), files.size());
+        wxWeakRef<FileFrame> alive(frame);
+        Activate(frame, row);
+        PumpEvents();
+        EXPECT_FALSE(alive) << c.file << ": the window closes after an open";
+        EXPECT_EQ(current_character.CHARACTER_NAME, c.name) << c.file;
+        EXPECT_EQ(current_character.AGE, c.age) << c.file;
+        EXPECT_EQ(current_character.pRace, FixtureRace("Elf", "Female"));
+    }
+}
+
+TEST_F(FileFrameTest, AFileGoneSinceTheListWasFilledIsReportedAndChangesNothing) {
+    AddFixtureCatalogues();
+    BuildTwoClassCharacter();
+    Save("Ada", "a.xml", 40);
+    FileFrame* frame = Open();
+    ASSERT_EQ(frame->RowFiles().size(), 1u);
+    fs::remove("CharacterXML/a.xml");
+    current_character.CHARACTER_NAME = "Work in progress";
+    ScopedPrompter prompts;
+    prompts->ExpectMessage();
+    wxWeakRef<FileFrame> alive(frame);
+    Activate(frame, 0);
+    PumpEvents();
+    ASSERT_EQ(prompts->Asked().size(), 1u);
+    EXPECT_EQ(prompts->Asked()[0].message,
+              "The character file \"a.xml\" could not be opened. It may have been "
+              "moved or deleted since the list was filled.");
+    EXPECT_EQ(prompts->Asked()[0].caption, "Load Character");
+    EXPECT_TRUE(alive);
+    EXPECT_EQ(current_character.CHARACTER_NAME, "Work in progress");
+    EXPECT_EQ(current_character.AGE, 40);
+}
+
+TEST_F(FileFrameTest, NothingIsOpenedWhileACharacterIsBeingCreated) {
+    AddFixtureCatalogues();
+    BuildTwoClassCharacter();
+    Save("Ada", "a.xml", 40);
+    current_character.CHARACTER_NAME = "In creation";
+    program_data.WizardState = 8;
+    FileFrame* frame = Open();
+    ScopedPrompter prompts;
+    prompts->ExpectMessage();
+    wxWeakRef<FileFrame> alive(frame);
+    Activate(frame, 0);
+    PumpEvents();
+    ASSERT_EQ(prompts->Asked().size(), 1u);
+    EXPECT_NE(prompts->Asked()[0].message.find("being created"), std::string::npos);
+    EXPECT_TRUE(alive);
+    EXPECT_EQ(current_character.CHARACTER_NAME, "In creation");
+    EXPECT_EQ(program_data.WizardState, 8);
+}
+
+TEST_F(FileFrameTest, SaveThenOpenThroughTheMainWindow) {
+    FormMain* main = RunStartUp();
+    AddFixtureCatalogues();
+    BuildTwoClassCharacter();
+    SelectMenu(main, ID_MAIN_SAVE);
+    ASSERT_TRUE(fs::exists("CharacterXML/Ada Brightwater.xml"));
+    const std::string saved = CharacterXMLText();
+    current_character.CHARACTER_NAME = "Changed";
+
+    testing::internal::CaptureStdout();
+    SelectMenu(main, ID_MAIN_OPEN);
+    testing::internal::GetCapturedStdout();
+    FileFrame* frame = nullptr;
+    for (wxWindow* w : wxTopLevelWindows)
+        if (auto* f = dynamic_cast<FileFrame*>(w))
+            frame = f;
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->GetTitle(), "Load Character");
+    EXPECT_EQ(frame->GetParent(), main);
+    ASSERT_EQ(Rows(frame), std::vector<std::string>{"Ada Brightwater|Fighter/Thief|1|Elf|Female"});
+    dice::QueueFaces(std::vector<int32_t>(12, 2)); // the new dice log's name
+    Activate(frame, 0);
+    PumpEvents();
+
+    EXPECT_EQ(CharacterXMLText(), saved);
+    EXPECT_EQ(current_character.CHARACTER_NAME, "Ada Brightwater");
+    EXPECT_EQ(current_character.pRace, FixtureRace("Elf", "Female"));
+    EXPECT_EQ(program_data.WizardState, 0);
+    const std::string tree = TreeOutline(CurrentTree());
+    for (const char* branch : {"Ability Scores", "Racial Data", "Class Data", "Prior and Particulars",
+                               "Quirks and Flaws", "Skills", "Equipment", "Talents", "Proficiencies"})
+        EXPECT_NE(tree.find(std::string(branch) + "\n"), std::string::npos) << branch;
+}
+
+} // namespace
