@@ -1,8 +1,20 @@
 #include "ui/shop_window_support.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 #include <wx/combobox.h>
 #include <wx/listctrl.h>
+#include <wx/textctrl.h>
+
+#include "app/character.h"
+#include "app/options_file.h"
+#include "app/program_data.h"
+#include "catalog/catalogues.h"
+#include "catalog/class_catalog.h"
+#include "catalog/race_catalog.h"
+#include "support/catalog_files.h"
+#include "ui/ui_test_support.h"
 
 wxListCtrl* ListOf(wxWindow* window, int id) {
     auto* list = window ? dynamic_cast<wxListCtrl*>(window->FindWindow(id)) : nullptr;
@@ -65,4 +77,58 @@ void ActivateRow(wxListCtrl* list, long row) {
     event.SetEventObject(list);
     event.m_itemIndex = row;
     list->GetEventHandler()->ProcessEvent(event);
+}
+
+void SampleShopTest::SetUp() {
+    GlobalsTest::SetUp();
+    // A table test may set up again in the same folder.
+    std::filesystem::copy(SampleCatalogs(), dir_.path(),
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+    LoadCatalogues();
+    BooksToUse[kBookCore] = 1;
+    program_data.LogFileName = "4.log";
+    program_data.WizardState = 12;
+    program_data.BuildingPoints = 7.5f;
+    Character_Class& pc = current_character;
+    pc.ABILITY_BASE = {12, 14, 10, 13, 10, 11, 14};
+    pc.PROF_SLOTS = 2;
+    pc.LEVEL = 1;
+    pc.GOLDCOINS = 100;
+    for (CharacterRace* race = CharacterRace::First(); race; race = race->pNext.get())
+        if (race->NAME == "Human" && race->SEX == "Male")
+            pc.pRace = race;
+    ASSERT_NE(pc.pRace, nullptr);
+    pc.pClass = SampleClass("Thief");
+    AddClassRecord("Thief");
+    auto clothes = std::make_unique<EquipDataItem>(); // as the reset for a new character gives it
+    clothes->name = "Starting Clothes";
+    clothes->value = 1;
+    pc.EQUIPMENT_SECTION.AddTail(std::move(clothes));
+}
+
+void SampleShopTest::TearDown() {
+    CloseAllWindows();
+    GlobalsTest::TearDown();
+}
+
+CharacterClass* SampleShopTest::SampleClass(const std::string& name) {
+    for (CharacterClass* cls = CharacterClass::First(); cls; cls = cls->pNext.get())
+        if (cls->NAME == name)
+            return cls;
+    ADD_FAILURE() << "no class " << name;
+    return nullptr;
+}
+
+void SampleShopTest::AddClassRecord(const std::string& name) {
+    auto item = std::make_unique<ClassDataItem>();
+    item->pClass = SampleClass(name);
+    item->CLASS_NAME = name;
+    item->CLASS_LEVEL = 1;
+    current_character.CLASS_DATA.AddTail(std::move(item));
+}
+
+std::string SampleShopTest::BoxText(wxWindow* window, int id) {
+    auto* box = window ? dynamic_cast<wxTextCtrl*>(window->FindWindow(id)) : nullptr;
+    return box ? box->GetValue().utf8_string() : "(none)";
 }

@@ -1,28 +1,16 @@
 // The skills, talents and proficiencies window on the sample catalogues, driven through its event table.
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <wx/app.h>
 #include <wx/combobox.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
-#include <wx/stattext.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
 #include "app/app_globals.h"
 #include "app/character.h"
-#include "app/dice.h"
-#include "app/options_file.h"
 #include "app/program_data.h"
-#include "catalog/catalogues.h"
-#include "catalog/class_catalog.h"
-#include "catalog/race_catalog.h"
 #include "steps/skill_frame.h"
-#include "support/catalog_files.h"
 #include "support/log_lines.h"
-#include "support/reset_globals.h"
-#include "support/scoped_temp_dir.h"
-#include "support/scripted_prompter.h"
 #include "support/tree_outline.h"
 #include "ui/shop_window_support.h"
 #include "ui/tree_model.h"
@@ -30,42 +18,10 @@
 
 namespace {
 
-class SkillFrameTest : public GlobalsTest {
+class SkillFrameTest : public SampleShopTest {
 protected:
-    void SetUp() override {
-        GlobalsTest::SetUp();
-        std::filesystem::copy(SampleCatalogs(), dir_.path(), std::filesystem::copy_options::recursive);
-        LoadCatalogues();
-        BooksToUse[kBookCore] = 1;
-        program_data.LogFileName = "4.log";
-        program_data.WizardState = 12;
-        program_data.BuildingPoints = 7.5f;
-        current_character.ABILITY_BASE = {12, 14, 10, 13, 10, 11, 14};
-        current_character.PROF_SLOTS = 2;
-        current_character.LEVEL = 1;
-        for (CharacterRace* race = CharacterRace::First(); race; race = race->pNext.get())
-            if (race->NAME == "Human" && race->SEX == "Male")
-                current_character.pRace = race;
-        for (CharacterClass* cls = CharacterClass::First(); cls; cls = cls->pNext.get())
-            if (cls->NAME == "Thief")
-                current_character.pClass = cls;
-        ASSERT_NE(current_character.pRace, nullptr);
-        ASSERT_NE(current_character.pClass, nullptr);
-    }
-    void TearDown() override {
-        CloseAllWindows();
-        GlobalsTest::TearDown();
-    }
-
-    static std::string Text(wxWindow* window, int id) {
-        auto* box = dynamic_cast<wxTextCtrl*>(window->FindWindow(id));
-        return box ? box->GetValue().utf8_string() : "(none)";
-    }
-
     const std::vector<std::string> thiefWeapons_ = {"Brawling", "Crossbow, Light", "Dagger",
                                                     "Shortbow", "Shortsword",      "Sling"};
-    ScopedTempDir dir_;
-    ScopedPrompter prompter_;
 };
 
 TEST_F(SkillFrameTest, TheCreationHasMenuStatusBarAndPoolAndTheEditorHasNone) {
@@ -84,9 +40,9 @@ TEST_F(SkillFrameTest, TheCreationHasMenuStatusBarAndPoolAndTheEditorHasNone) {
             EXPECT_NE(frame->GetMenuBar()->FindItem(ID_SKILLS_MENU_ABORT), nullptr);
             EXPECT_EQ(frame->GetStatusBar()->GetFieldsCount(), 3);
         }
-        EXPECT_EQ(Text(frame, ID_SKILLS_BP_DISPLAY), creation ? "7.5   " : "(none)");
+        EXPECT_EQ(BoxText(frame, ID_SKILLS_BP_DISPLAY), creation ? "7.5   " : "(none)");
         EXPECT_EQ(frame->FindWindow(ID_SKILLS_BP_LABEL) != nullptr, creation);
-        EXPECT_EQ(Text(frame, ID_SKILLS_SLOT_DISPLAY), "2");
+        EXPECT_EQ(BoxText(frame, ID_SKILLS_SLOT_DISPLAY), "2");
 
         wxComboBox* kind = ComboOf(frame, ID_SKILLS_KIND);
         ASSERT_NE(kind, nullptr);
@@ -147,8 +103,8 @@ TEST_F(SkillFrameTest, APurchaseRefreshesTheOwnedListAndDisplaysAndKeepsTheCatal
     EXPECT_EQ(SelectedRow(catalogue), dagger);
     EXPECT_EQ(ColumnTitles(owned), (std::vector<std::string>{"Name", "Value", "Type"}));
     EXPECT_EQ(RowTexts(owned), (std::vector<std::vector<std::string>>{{"Dagger", "Basic", "Proficiency"}}));
-    EXPECT_EQ(Text(frame, ID_SKILLS_BP_DISPLAY), "6.5   ");
-    EXPECT_EQ(Text(frame, ID_SKILLS_SLOT_DISPLAY), "1");
+    EXPECT_EQ(BoxText(frame, ID_SKILLS_BP_DISPLAY), "6.5   ");
+    EXPECT_EQ(BoxText(frame, ID_SKILLS_SLOT_DISPLAY), "1");
 
     SelectRow(catalogue, "Sling");
     Click(frame, ID_SKILLS_ADD);
@@ -156,7 +112,7 @@ TEST_F(SkillFrameTest, APurchaseRefreshesTheOwnedListAndDisplaysAndKeepsTheCatal
     SelectRow(catalogue, "Tireless");
     Click(frame, ID_SKILLS_ADD);
     EXPECT_EQ(ColumnTexts(owned), (std::vector<std::string>{"Sling", "Dagger", "Tireless"}));
-    EXPECT_EQ(Text(frame, ID_SKILLS_BP_DISPLAY), "0.5   ");
+    EXPECT_EQ(BoxText(frame, ID_SKILLS_BP_DISPLAY), "0.5   ");
 
     // Remove takes the selected owned row; with none selected nothing is refunded.
     Click(frame, ID_SKILLS_REMOVE);
@@ -164,7 +120,7 @@ TEST_F(SkillFrameTest, APurchaseRefreshesTheOwnedListAndDisplaysAndKeepsTheCatal
     SelectRow(owned, "Dagger");
     Click(frame, ID_SKILLS_REMOVE);
     EXPECT_EQ(ColumnTexts(owned), (std::vector<std::string>{"Sling", "Tireless"}));
-    EXPECT_EQ(Text(frame, ID_SKILLS_SLOT_DISPLAY), "1");
+    EXPECT_EQ(BoxText(frame, ID_SKILLS_SLOT_DISPLAY), "1");
     EXPECT_EQ(LogLines(), (std::vector<std::string>{"BP=6.5    | Purchasing Proficieny Dagger for 1 BP",
                                                     "BP=5.5    | Purchasing Proficieny Sling for 1 BP",
                                                     "BP=0.5    | Purchasing Talent Tireless for 5 BP",
