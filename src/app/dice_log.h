@@ -5,8 +5,10 @@
 #include <string>
 
 // Chooses the log-file name from a 12d12 roll ("%i.log") when `name` holds fewer than 2 characters, and
-// creates that file empty. The dice are rolled on every call, also when the name is kept. A file that
-// cannot be created is reported ("Problem creating log file") and `name` keeps the value it got.
+// creates that file empty. A name whose file already exists in the working directory is passed over for
+// the next free number upward, so an earlier run's log is never emptied. The dice are rolled on every call,
+// also when the name is kept. A file that cannot be created is reported ("Problem creating log file") and
+// `name` keeps the value it got.
 void Create_Filename(std::string& name);
 
 // Appends `text`, a blank and a line end to `file`; a file that cannot be opened is reported ("Problem

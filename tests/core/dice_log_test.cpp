@@ -131,6 +131,42 @@ TEST_F(DiceLogTest, CreateFilenameRangeAndShortNames) {
         EXPECT_GE(roll, 12);
         EXPECT_LE(roll, 144);
         EXPECT_EQ(name, Format("%i.log", roll));
+        std::filesystem::remove(name); // a file left behind would move the next name upward
+    }
+}
+
+TEST_F(DiceLogTest, CreateFilenameKeepsEarlierLogsAndTakesTheNextFreeNumber) {
+    const std::vector<int32_t> faces(12, 6); // 12d12 showing 72
+    struct Case {
+        std::vector<std::string> existing;
+        const char* chosen;
+    } cases[] = {
+        {{}, "72.log"},
+        {{"72.log"}, "73.log"},
+        {{"72.log", "73.log", "74.log"}, "75.log"},
+        {{"71.log", "73.log"}, "72.log"}, // only numbers upward of the roll are looked at
+        {{"72.log", "74.log"}, "73.log"},
+    };
+    for (const Case& c : cases) {
+        for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
+            std::filesystem::remove(entry.path());
+        for (const std::string& file : c.existing)
+            std::ofstream(file) << "earlier character: " << file << " \n";
+        dice::QueueFaces(faces);
+        std::string name;
+        Create_Filename(name);
+        EXPECT_EQ(name, c.chosen);
+        EXPECT_EQ(dice::QueuedFaces(), 0u) << "the same dice are rolled";
+        EXPECT_EQ(RawFile(name), "");
+        for (const std::string& file : c.existing)
+            EXPECT_EQ(RawFile(file), "earlier character: " + file + " \n") << "an earlier log was emptied";
+
+        // Later in the run the chosen name stays, and the file is emptied for the next character.
+        std::ofstream(name) << "this run \n";
+        dice::QueueFaces(faces);
+        Create_Filename(name);
+        EXPECT_EQ(name, c.chosen);
+        EXPECT_EQ(RawFile(name), "");
     }
 }
 
