@@ -6,6 +6,8 @@
 #include <climits>
 #include <string>
 
+#include "support/test_names.h"
+
 namespace {
 
 using Lookup = const std::string& (*)(const std::string&, int, int);
@@ -21,6 +23,13 @@ struct LookupCase {
 
 void PrintTo(const LookupCase& c, std::ostream* os) {
     *os << c.table << "(\"" << c.field << "\", " << c.score << ", " << c.fraction << ")";
+}
+
+// "Str_Weight_Allowance_18_50": table, column, score and fraction.
+std::string CaseName(const testing::TestParamInfo<LookupCase>& info) {
+    const LookupCase& c = info.param;
+    return std::string(c.table) + "_" + TestNameFromText(c.field) + "_" +
+           TestNameFromText(std::to_string(c.score)) + "_" + TestNameFromText(std::to_string(c.fraction));
 }
 
 class AbilityLookup : public testing::TestWithParam<LookupCase> {};
@@ -153,13 +162,13 @@ const LookupCase kUnknownColumnCases[] = {
     {"Cha", Cha, "HON_MOD", 18, 0, "error"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Strength, AbilityLookup, testing::ValuesIn(kStrengthCases));
-INSTANTIATE_TEST_SUITE_P(Dexterity, AbilityLookup, testing::ValuesIn(kDexterityCases));
-INSTANTIATE_TEST_SUITE_P(Constitution, AbilityLookup, testing::ValuesIn(kConstitutionCases));
-INSTANTIATE_TEST_SUITE_P(Intelligence, AbilityLookup, testing::ValuesIn(kIntelligenceCases));
-INSTANTIATE_TEST_SUITE_P(Wisdom, AbilityLookup, testing::ValuesIn(kWisdomCases));
-INSTANTIATE_TEST_SUITE_P(Charisma, AbilityLookup, testing::ValuesIn(kCharismaCases));
-INSTANTIATE_TEST_SUITE_P(UnknownColumn, AbilityLookup, testing::ValuesIn(kUnknownColumnCases));
+INSTANTIATE_TEST_SUITE_P(Strength, AbilityLookup, testing::ValuesIn(kStrengthCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(Dexterity, AbilityLookup, testing::ValuesIn(kDexterityCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(Constitution, AbilityLookup, testing::ValuesIn(kConstitutionCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(Intelligence, AbilityLookup, testing::ValuesIn(kIntelligenceCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(Wisdom, AbilityLookup, testing::ValuesIn(kWisdomCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(Charisma, AbilityLookup, testing::ValuesIn(kCharismaCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(UnknownColumn, AbilityLookup, testing::ValuesIn(kUnknownColumnCases), CaseName);
 
 TEST(AbilityScoresBuffer, EachLookUpOverwritesTheSharedBufferInPlace) {
     const std::string& first = AbilityScores::GetCharisma("Reaction_Adj", 3, 0);

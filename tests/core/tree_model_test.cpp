@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/reset_globals.h"
+#include "support/test_names.h"
 #include "support/tree_outline.h"
 #include "ui/tree_model.h"
 
@@ -157,7 +158,14 @@ const BranchCase kBranchCases[] = {
      kSampleOutline},
 };
 
-INSTANTIATE_TEST_SUITE_P(Pushes, UpdateTreeBranchTest, ::testing::ValuesIn(kBranchCases));
+void PrintTo(const BranchCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Pushes, UpdateTreeBranchTest, ::testing::ValuesIn(kBranchCases),
+                         [](const ::testing::TestParamInfo<BranchCase>& info) {
+                             return TestNameFromSentence(info.param.what);
+                         });
 
 TEST(UpdateTreeBranchModelTest, GivesATreeWithoutRootItsRootFirst) {
     MemoryTreeModel tree;
