@@ -11,12 +11,17 @@
 class CharacterRace;
 class CharacterClass;
 
-// A sibling description: at most 74 characters, as the character file and sheet lay it out.
+// A sibling description, bounded so no text runs past its entry. The longest one the background step
+// writes (an illegitimate identical twin of an affair, father unknown) has 139 characters.
 class SiblingText {
 public:
-    static constexpr size_t kMaxLength = 74;
+    static constexpr size_t kMaxLength = 160;
     SiblingText& operator=(const std::string& text) {
         text_ = text.substr(0, kMaxLength);
+        return *this;
+    }
+    SiblingText& operator+=(const std::string& text) {
+        text_ += text.substr(0, kMaxLength - text_.size());
         return *this;
     }
     const std::string& str() const { return text_; }

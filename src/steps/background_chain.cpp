@@ -5,7 +5,9 @@
 #include "app/character.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
+#include "steps/background_family.h"
 #include "steps/background_rolls.h"
+#include "steps/background_siblings.h"
 #include "steps/roll_protocol.h"
 
 namespace {
@@ -93,7 +95,6 @@ std::optional<ChainButton> NextRollButton(int rolledId, int32_t motherAlive, int
 }
 
 std::optional<ChainButton> RollChainItem(int id, BackgroundGains& gains, const ShowRow& show) {
-    (void)gains;
     if (!ChainButtonFor(id))
         return std::nullopt;
     program_data.WizardState = -1;
@@ -121,6 +122,52 @@ std::optional<ChainButton> RollChainItem(int id, BackgroundGains& gains, const S
             pc.SOCIAL_ID = RollUntilAccepted(SlaveClass);
         show({"Social Class:", pc.SOCIAL_CLASS});
         SocialEffect();
+        break;
+    case ID_STEP6_LEGITIMACY:
+        RollUntilAccepted(BirthCircum);
+        show({"Legitimacy of Birth:", pc.LEGITAMACY_OF_BIRTH});
+        if (pc.LEGITAMACY_OF_BIRTH == "Illegitimate") {
+            RollUntilAccepted(IlligitBirth);
+            show({"Nature of Illigitimacy:", pc.CIRCUMSTANCE_OF_BIRTH, 300});
+        }
+        pc.STEPPARENT = "N/A";
+        break;
+    case ID_STEP6_MOTHER_STATUS:
+        RollUntilAccepted(MomStatus);
+        show({"Status of Mother:", pc.MOTHER_STATUS});
+        break;
+    case ID_STEP6_FATHER_STATUS:
+        RollUntilAccepted(DadStatus);
+        show({"Status of Father:", pc.FATHER_STATUS});
+        break;
+    case ID_STEP6_STEP_MOTHER:
+        pc.MOTHER_ALIVE = RollUntilAccepted(StepParent) - 1;
+        if (pc.MOTHER_ALIVE == 2)
+            RollUntilAccepted(StepMother);
+        show({"Status of Step Mother:", pc.STEPPARENT});
+        break;
+    case ID_STEP6_MOTHER_QUALITY:
+        RollUntilAccepted([&] { return MomQuality(gains); });
+        show({"Quality of Mother:", pc.MOTHER_QUALITY});
+        break;
+    case ID_STEP6_FATHER_QUALITY:
+        RollUntilAccepted([&] { return DadQuality(gains); });
+        show({"Quality of Father:", pc.FATHER_QUALITY});
+        break;
+    case ID_STEP6_HERITAGE:
+        RollUntilAccepted(FamilyHeritage);
+        show({"Family Heritage:", pc.FAMILY_HERITAGE});
+        break;
+    case ID_STEP6_SIBLINGS:
+        pc.SIBLINGS = RollUntilAccepted(SiblingCount);
+        show({"Number of Siblings:", pc.SIBLINGS < 0 ? Format("%i illigitimate siblings", -pc.SIBLINGS)
+                                                     : Format("%i siblings", pc.SIBLINGS)});
+        if (pc.SIBLINGS != 0)
+            SiblingSetup();
+        break;
+    case ID_STEP6_BIRTH_ORDER:
+        RollUntilAccepted([&] { return OrderofBirth(gains.middleChildQuirks); });
+        show({"Order of Birth:", pc.BIRTH_ORDER});
         break;
     default:
         return std::nullopt;

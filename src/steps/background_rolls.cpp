@@ -1,13 +1,17 @@
 #include "steps/background_rolls.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "app/character.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "catalog/race_catalog.h"
 #include "steps/roll_protocol.h"
+#include "steps/table_lookup.h"
 
 namespace {
 
@@ -59,18 +63,65 @@ const std::array<SlaveBand, 3> kSlaveBands = {{
     {20, "banished", 3},
 }};
 
-// The first band whose last value is at or above `roll`; the last band for anything beyond.
-template <class Band, size_t N> const Band& BandOf(const std::array<Band, N>& bands, int32_t roll) {
-    for (const Band& band : bands)
-        if (roll <= band.highest)
-            return band;
-    return bands.back();
-}
+const std::array<TextBand, 5> kHeritageBands = {{
+    {1, "Great Dishonor"},
+    {15, "Dishonor"},
+    {45, "No honor"},
+    {76, "Honorable"},
+    {100, "Great Honor"},
+}};
 
-void LogLine(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
-}
+// Order-of-birth rows by number of siblings, 1 to 9; each row's bands end at 100.
+const std::array<std::vector<TextBand>, 9> kBirthOrderRows = {{
+    {{50, "First born"}, {100, "Last born"}},
+    {{33, "First born"}, {66, "Middle born (2nd)"}, {100, "Last born"}},
+    {{25, "First born"}, {50, "2nd born"}, {75, "2nd to last born"}, {100, "Last born"}},
+    {{21, "First born"},
+     {41, "2nd born"},
+     {61, "Middle born (3rd)"},
+     {81, "2nd to last born"},
+     {100, "Last born"}},
+    {{16, "First born"},
+     {32, "2nd born"},
+     {48, "Middle born (3rd)"},
+     {64, "Middle born (4th)"},
+     {80, "2nd to last born"},
+     {100, "Last born"}},
+    {{14, "First born"},
+     {28, "2nd born"},
+     {42, "Middle born (3rd)"},
+     {56, "Middle born (4th)"},
+     {70, "Middle born (5th)"},
+     {84, "2nd to last born"},
+     {100, "Last born"}},
+    {{12, "First born"},
+     {24, "2nd born"},
+     {36, "Middle born (3rd)"},
+     {48, "Middle born (4th)"},
+     {60, "Middle born (5th)"},
+     {72, "Middle born (6th)"},
+     {84, "2nd to last born"},
+     {100, "Last born"}},
+    {{11, "First born"},
+     {22, "2nd born"},
+     {33, "Middle born (3rd)"},
+     {44, "Middle born (4th)"},
+     {55, "Middle born (5th)"},
+     {66, "Middle born (6th)"},
+     {77, "Middle born (7th)"},
+     {88, "2nd to last born"},
+     {100, "Last born"}},
+    {{10, "First born"},
+     {20, "2nd born"},
+     {30, "Middle born (3rd)"},
+     {40, "Middle born (4th)"},
+     {50, "Middle born (5th)"},
+     {60, "Middle born (6th)"},
+     {70, "Middle born (7th)"},
+     {80, "Middle born (8th)"},
+     {90, "2nd to last born"},
+     {100, "Last born"}},
+}};
 
 } // namespace
 
@@ -159,11 +210,62 @@ void SocialEffect() {
     const Character_Class& pc = current_character;
     const SocialModifiers mod = SocialModifiersFor(pc.SOCIAL_ID);
     int32_t& money = program_data.PPMoneyModifier;
-    LogLine(Format("Applying Modifier to Money Roll based on Social Class %s %i%+i=%i",
-                   pc.SOCIAL_CLASS.c_str(), money, mod.money, SaturatingAdd(money, mod.money)));
+    LogStepLine(Format("Applying Modifier to Money Roll based on Social Class %s %i%+i=%i",
+                       pc.SOCIAL_CLASS.c_str(), money, mod.money, SaturatingAdd(money, mod.money)));
     money = SaturatingAdd(money, mod.money);
     int32_t& honor = program_data.PPHonorModifier;
-    LogLine(Format("Applying Modifier to Starting Honor based on Social Class %s %i%+i=%i",
-                   pc.SOCIAL_CLASS.c_str(), honor, mod.honor, SaturatingAdd(honor, mod.honor)));
+    LogStepLine(Format("Applying Modifier to Starting Honor based on Social Class %s %i%+i=%i",
+                       pc.SOCIAL_CLASS.c_str(), honor, mod.honor, SaturatingAdd(honor, mod.honor)));
     honor = SaturatingAdd(honor, mod.honor);
+}
+
+bool FamilyHeritage() {
+    Character_Class& pc = current_character;
+    pc.FAMILY_HERITAGE.clear();
+    const RolledDice dice = RollOrEnter(100, 1, "Rolling for family heritage");
+    pc.FAMILY_HERITAGE = BandOf(kHeritageBands, dice.roll).text;
+    return LogAndAccept(
+        Format("%s for family heritage (d100): rolled %i = ", dice.method.c_str(), dice.roll) +
+        pc.FAMILY_HERITAGE);
+}
+
+bool OrderofBirth(int32_t& middleChildQuirks) {
+    Character_Class& pc = current_character;
+    // The tree editor may have changed the count since the siblings roll: keep to the table's rows.
+    const int64_t count = std::abs(static_cast<int64_t>(pc.SIBLINGS));
+    const size_t row = static_cast<size_t>(std::clamp<int64_t>(count, 1, 9) - 1);
+    pc.BIRTH_ORDER.clear();
+    const RolledDice dice = RollOrEnter(100, 1, "Rolling for order of birth");
+    const std::vector<TextBand>& bands = kBirthOrderRows[row];
+    const TextBand* band = &bands.back();
+    for (const TextBand& b : bands)
+        if (dice.roll <= b.highest) {
+            band = &b;
+            break;
+        }
+    pc.BIRTH_ORDER = band->text;
+    middleChildQuirks = pc.BIRTH_ORDER.rfind("Middle born", 0) == 0 ? 1 : 0;
+    return LogAndAccept(Format("%s for order of birth (d100): rolled %i ", dice.method.c_str(), dice.roll) +
+                        pc.BIRTH_ORDER + (middleChildQuirks == 1 ? ", 1 Minor Personality Quirk" : ""));
+}
+
+void EffofBirth() {
+    const Character_Class& pc = current_character;
+    static const std::array<std::pair<const char*, int32_t>, 5> byOrder = {{
+        {"First born", 5},
+        {"2nd born", 2},
+        {"2nd to last born", -2},
+        {"Only child", 10},
+        {"Last born", -5},
+    }};
+    int32_t modifier = 0;
+    for (const auto& [order, value] : byOrder)
+        if (EqualsNoCase(pc.BIRTH_ORDER, order))
+            modifier = value;
+    if (pc.ABANDONED == 1)
+        modifier = -20;
+    int32_t& money = program_data.PPMoneyModifier;
+    LogStepLine(Format("Applying Modifier for Birth Order (%+i) to Starting Money Roll %+i = %i", modifier,
+                       money, SaturatingAdd(money, modifier)));
+    money = SaturatingAdd(money, modifier);
 }

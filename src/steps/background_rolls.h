@@ -1,4 +1,5 @@
-// The background step's rolls of age, height, weight, handedness and social class. Each follows the roll
+// The background step's rolls of age, height, weight, handedness, social class, family heritage and
+// order of birth. Each follows the roll
 // protocol (roll_protocol.h): a declined roll returns nullopt or false, and the caller rolls again.
 #pragma once
 
@@ -36,3 +37,14 @@ SocialModifiers SocialModifiersFor(int32_t socialId);
 // logged before it is added. `PPHonorModifier` is a logged running figure only: the starting honor
 // applies its own social-class adjustment.
 void SocialEffect();
+
+// Family heritage into `FAMILY_HERITAGE`. True when it stands.
+bool FamilyHeritage();
+
+// Order of birth into `BIRTH_ORDER`, on the row of |`SIBLINGS`| bounded to 1..9. Sets `middleChildQuirks`
+// to 1 for a "Middle born" text, else 0, on every attempt. True when it stands.
+bool OrderofBirth(int32_t& middleChildQuirks);
+
+// The birth order's modifier of the starting money: logged, then added to `PPMoneyModifier`. The
+// abandoned get -20 whatever their order; an empty or "Middle born" order gives 0.
+void EffofBirth();

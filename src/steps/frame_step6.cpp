@@ -15,7 +15,9 @@ namespace {
 // GTK draws a label's descenders below 15 pixels, so the rows' texts are 17 high; the rows stay 20 apart.
 const int kTextHeight = 17;
 const int kRowStep = 20;
-const int kCaptionX = 5, kValueX = 210, kValueWidth = 200;
+// A value reaches to the window's right edge and ends in "..." where it is still too long; its whole
+// text shows as its tooltip (a circumstance of birth runs to some 60 characters).
+const int kCaptionX = 5, kValueX = 210, kValueWidth = 280;
 const int kButtonX = 5, kButtonWidth = 200, kButtonHeight = 25;
 // The first button's label needs more than its 100 pixels on GTK.
 const int kFirstButtonWidth = 190;
@@ -64,13 +66,16 @@ void FrameStep6::RollFromButton(int id) {
 }
 
 void FrameStep6::AddRow(const ResultRow& row) {
-    auto text = [this](const std::string& label, int x, int width) {
+    auto text = [this](const std::string& label, int x, int width, long style) {
         const int id = ID_STEP6_TEXT_FIRST + static_cast<int>(texts.size());
-        texts.push_back(
-            new wxStaticText(this, id, ToWx(label), wxPoint(x, nextY), wxSize(width, kTextHeight), 0));
+        auto* added =
+            new wxStaticText(panel, id, ToWx(label), wxPoint(x, nextY), wxSize(width, kTextHeight), style);
+        texts.push_back(added);
+        return added;
     };
-    text(row.caption, kCaptionX, row.captionWidth);
-    text(row.value, kValueX, kValueWidth);
+    text(row.caption, kCaptionX, row.captionWidth, 0);
+    text(row.value, kValueX, kValueWidth, wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END)
+        ->SetToolTip(ToWx(row.value));
     nextY += kRowStep;
 }
 
@@ -95,6 +100,33 @@ void FrameStep6::OnWeightRoll(wxCommandEvent&) {
 void FrameStep6::OnSocialClassRoll(wxCommandEvent&) {
     RollFromButton(ID_STEP6_SOCIAL_CLASS);
 }
+void FrameStep6::OnBirthLegitRoll(wxCommandEvent&) {
+    RollFromButton(ID_STEP6_LEGITIMACY);
+}
+void FrameStep6::OnMomStatusRoll(wxCommandEvent&) {
+    RollFromButton(ID_STEP6_MOTHER_STATUS);
+}
+void FrameStep6::OnDadStatusRoll(wxCommandEvent&) {
+    RollFromButton(ID_STEP6_FATHER_STATUS);
+}
+void FrameStep6::OnStepMomRoll(wxCommandEvent&) {
+    RollFromButton(ID_STEP6_STEP_MOTHER);
+}
+void FrameStep6::OnMomQualityRoll(wxCommandEvent&) {
+    RollFromButton(ID_STEP6_MOTHER_QUALITY);
+}
+void FrameStep6::OnDadQualityRoll(wxCommandEvent&) {
+    RollFromButton(ID_STEP6_FATHER_QUALITY);
+}
+void FrameStep6::OnFamilyHeritageRoll(wxCommandEvent&) {
+    RollFromButton(ID_STEP6_HERITAGE);
+}
+void FrameStep6::OnSiblingsRoll(wxCommandEvent&) {
+    RollFromButton(ID_STEP6_SIBLINGS);
+}
+void FrameStep6::OnBirthOrderRoll(wxCommandEvent&) {
+    RollFromButton(ID_STEP6_BIRTH_ORDER);
+}
 
 void FrameStep6::OnAbort(wxCommandEvent&) {
     program_data.WizardState = 0;
@@ -109,5 +141,14 @@ wxBEGIN_EVENT_TABLE(FrameStep6, wxFrame)
     EVT_BUTTON(ID_STEP6_HEIGHT, FrameStep6::OnHeightRoll)
     EVT_BUTTON(ID_STEP6_WEIGHT, FrameStep6::OnWeightRoll)
     EVT_BUTTON(ID_STEP6_SOCIAL_CLASS, FrameStep6::OnSocialClassRoll)
+    EVT_BUTTON(ID_STEP6_LEGITIMACY, FrameStep6::OnBirthLegitRoll)
+    EVT_BUTTON(ID_STEP6_MOTHER_STATUS, FrameStep6::OnMomStatusRoll)
+    EVT_BUTTON(ID_STEP6_FATHER_STATUS, FrameStep6::OnDadStatusRoll)
+    EVT_BUTTON(ID_STEP6_STEP_MOTHER, FrameStep6::OnStepMomRoll)
+    EVT_BUTTON(ID_STEP6_MOTHER_QUALITY, FrameStep6::OnMomQualityRoll)
+    EVT_BUTTON(ID_STEP6_FATHER_QUALITY, FrameStep6::OnDadQualityRoll)
+    EVT_BUTTON(ID_STEP6_HERITAGE, FrameStep6::OnFamilyHeritageRoll)
+    EVT_BUTTON(ID_STEP6_SIBLINGS, FrameStep6::OnSiblingsRoll)
+    EVT_BUTTON(ID_STEP6_BIRTH_ORDER, FrameStep6::OnBirthOrderRoll)
     EVT_MENU(ID_STEP6_MENU_ABORT, FrameStep6::OnAbort)
 wxEND_EVENT_TABLE()

@@ -24,6 +24,15 @@ public:
     void OnHeightRoll(wxCommandEvent& event);
     void OnWeightRoll(wxCommandEvent& event);
     void OnSocialClassRoll(wxCommandEvent& event);
+    void OnBirthLegitRoll(wxCommandEvent& event);
+    void OnMomStatusRoll(wxCommandEvent& event);
+    void OnDadStatusRoll(wxCommandEvent& event);
+    void OnStepMomRoll(wxCommandEvent& event);
+    void OnMomQualityRoll(wxCommandEvent& event);
+    void OnDadQualityRoll(wxCommandEvent& event);
+    void OnFamilyHeritageRoll(wxCommandEvent& event);
+    void OnSiblingsRoll(wxCommandEvent& event);
+    void OnBirthOrderRoll(wxCommandEvent& event);
     void OnAbort(wxCommandEvent& event);
 
     bool IsContinued() const { return continued; }

@@ -46,6 +46,11 @@ RolledDice RollOrEnter(int32_t sides, int32_t count, const std::string& message,
     return dice;
 }
 
+void LogStepLine(const std::string& text) {
+    std::string line = text;
+    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
+}
+
 bool LogAndAccept(const std::string& text, const AcceptOptions& options) {
     std::string line = text;
     Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
@@ -58,9 +63,7 @@ bool LogAndAccept(const std::string& text, const AcceptOptions& options) {
     if (accepted)
         return true;
     program_data.BuildingPoints -= 1.0f;
-    if (options.logDecline) {
-        std::string spent = kRerollLine;
-        Format_Entry(program_data.BuildingPoints, spent, program_data.LogFileName);
-    }
+    if (options.logDecline)
+        LogStepLine(kRerollLine);
     return false;
 }

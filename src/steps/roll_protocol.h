@@ -30,6 +30,9 @@ RolledDice RollOrEnter(int32_t sides, int32_t count, const std::string& message)
 RolledDice RollOrEnter(int32_t sides, int32_t count, const std::string& message, const std::string& diceText,
                        int64_t min, int64_t max);
 
+// Logs `text` to the dice log with the current BP pool; asks nothing.
+void LogStepLine(const std::string& text);
+
 // How a refusal is offered and paid.
 struct AcceptOptions {
     bool questionShowsPrefix = true; // false: the question shows the text without the "BP=... | " prefix

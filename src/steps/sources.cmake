@@ -4,7 +4,9 @@ list(APPEND BK_CORE_SOURCES
     src/steps/free_weapon_prof.cpp
     src/steps/ability_race_rules.cpp
     src/steps/background_chain.cpp
+    src/steps/background_family.cpp
     src/steps/background_rolls.cpp
+    src/steps/background_siblings.cpp
     src/steps/class_rules.cpp
     src/steps/roll_protocol.cpp
     src/steps/inheritance_tables.cpp

@@ -385,4 +385,164 @@ TEST_F(BackgroundRollsTest, TheNextButtonFollowsTheRollAndTheParentFlags) {
     EXPECT_FALSE(ChainButtonFor(10025)) << "no step-father roll is offered";
 }
 
+TEST_F(BackgroundRollsTest, FamilyHeritageBands) {
+    struct Case {
+        int32_t roll;
+        const char* heritage;
+    };
+    for (const Case& c : {Case{1, "Great Dishonor"}, Case{2, "Dishonor"}, Case{15, "Dishonor"},
+                          Case{16, "No honor"}, Case{45, "No honor"}, Case{46, "Honorable"},
+                          Case{76, "Honorable"}, Case{77, "Great Honor"}, Case{100, "Great Honor"}}) {
+        SCOPED_TRACE(c.roll);
+        Restart();
+        dice::QueueFaces({c.roll});
+        const std::optional<ChainButton> next = Roll(ID_STEP6_HERITAGE);
+        EXPECT_EQ(current_character.FAMILY_HERITAGE, c.heritage);
+        ASSERT_EQ(rows_.size(), 1u);
+        EXPECT_EQ(rows_[0].caption, "Family Heritage:");
+        EXPECT_EQ(rows_[0].value, c.heritage);
+        ASSERT_TRUE(next);
+        EXPECT_EQ(next->id, ID_STEP6_SIBLINGS);
+        EXPECT_EQ(
+            LogLines(),
+            std::vector<std::string>{
+                Format("BP=0.0    | Rolling for family heritage (d100): rolled %i = ", c.roll) + c.heritage});
+    }
+}
+
+TEST_F(BackgroundRollsTest, EveryBirthOrderRowCoversOneToAHundred) {
+    struct Band {
+        int32_t low, high;
+        const char* text;
+    };
+    // The rows as the rules give them, by number of siblings.
+    const std::vector<std::vector<Band>> rows = {
+        {{1, 50, "First born"}, {51, 100, "Last born"}},
+        {{1, 33, "First born"}, {34, 66, "Middle born (2nd)"}, {67, 100, "Last born"}},
+        {{1, 25, "First born"}, {26, 50, "2nd born"}, {51, 75, "2nd to last born"}, {76, 100, "Last born"}},
+        {{1, 21, "First born"},
+         {22, 41, "2nd born"},
+         {42, 61, "Middle born (3rd)"},
+         {62, 81, "2nd to last born"},
+         {82, 100, "Last born"}},
+        {{1, 16, "First born"},
+         {17, 32, "2nd born"},
+         {33, 48, "Middle born (3rd)"},
+         {49, 64, "Middle born (4th)"},
+         {65, 80, "2nd to last born"},
+         {81, 100, "Last born"}},
+        {{1, 14, "First born"},
+         {15, 28, "2nd born"},
+         {29, 42, "Middle born (3rd)"},
+         {43, 56, "Middle born (4th)"},
+         {57, 70, "Middle born (5th)"},
+         {71, 84, "2nd to last born"},
+         {85, 100, "Last born"}},
+        {{1, 12, "First born"},
+         {13, 24, "2nd born"},
+         {25, 36, "Middle born (3rd)"},
+         {37, 48, "Middle born (4th)"},
+         {49, 60, "Middle born (5th)"},
+         {61, 72, "Middle born (6th)"},
+         {73, 84, "2nd to last born"},
+         {85, 100, "Last born"}},
+        {{1, 11, "First born"},
+         {12, 22, "2nd born"},
+         {23, 33, "Middle born (3rd)"},
+         {34, 44, "Middle born (4th)"},
+         {45, 55, "Middle born (5th)"},
+         {56, 66, "Middle born (6th)"},
+         {67, 77, "Middle born (7th)"},
+         {78, 88, "2nd to last born"},
+         {89, 100, "Last born"}},
+        {{1, 10, "First born"},
+         {11, 20, "2nd born"},
+         {21, 30, "Middle born (3rd)"},
+         {31, 40, "Middle born (4th)"},
+         {41, 50, "Middle born (5th)"},
+         {51, 60, "Middle born (6th)"},
+         {61, 70, "Middle born (7th)"},
+         {71, 80, "Middle born (8th)"},
+         {81, 90, "2nd to last born"},
+         {91, 100, "Last born"}},
+    };
+    for (int32_t siblings = -4; siblings <= 9; ++siblings) {
+        if (siblings == 0)
+            continue;
+        const std::vector<Band>& row = rows[static_cast<size_t>((siblings < 0 ? -siblings : siblings) - 1)];
+        for (int32_t roll = 1; roll <= 100; ++roll) {
+            SCOPED_TRACE(Format("siblings %i, roll %i", siblings, roll));
+            Restart();
+            current_character.SIBLINGS = siblings;
+            dice::QueueFaces({roll});
+            int32_t middle = -1;
+            ASSERT_TRUE(OrderofBirth(middle));
+            const Band* expected = nullptr;
+            for (const Band& band : row)
+                if (roll >= band.low && roll <= band.high)
+                    expected = &band;
+            ASSERT_NE(expected, nullptr);
+            EXPECT_EQ(current_character.BIRTH_ORDER, expected->text);
+            const bool isMiddle = std::string(expected->text).rfind("Middle born", 0) == 0;
+            EXPECT_EQ(middle, isMiddle ? 1 : 0);
+        }
+    }
+
+    // The handler's row and line; the chain ends here.
+    Restart();
+    current_character.SIBLINGS = -2;
+    dice::QueueFaces({50});
+    EXPECT_FALSE(Roll(ID_STEP6_BIRTH_ORDER));
+    EXPECT_EQ(gains_.middleChildQuirks, 1);
+    ASSERT_EQ(rows_.size(), 1u);
+    EXPECT_EQ(rows_[0].caption, "Order of Birth:");
+    EXPECT_EQ(rows_[0].value, "Middle born (2nd)");
+    EXPECT_EQ(LogLines(),
+              std::vector<std::string>{"BP=0.0    | Rolling for order of birth (d100): rolled 50 Middle "
+                                       "born (2nd), 1 Minor Personality Quirk"});
+    // A declined middle child re-rolled to a first born owes nothing; a count changed beyond 9 reads row 9.
+    Restart();
+    current_character.SIBLINGS = 25;
+    gains_.middleChildQuirks = 0;
+    program_data.BuildingPoints = 1.0f;
+    ScopedPrompter prompts;
+    prompts->ExpectYesNo(false);
+    dice::QueueFaces({75, 10});
+    Roll(ID_STEP6_BIRTH_ORDER);
+    EXPECT_EQ(current_character.BIRTH_ORDER, "First born");
+    EXPECT_EQ(gains_.middleChildQuirks, 0);
+    EXPECT_EQ(LogLines()[0],
+              "BP=1.0    | Rolling for order of birth (d100): rolled 75 Middle born (8th), 1 Minor "
+              "Personality Quirk");
+}
+
+TEST_F(BackgroundRollsTest, BirthOrderModifiesTheStartingMoney) {
+    struct Case {
+        const char* order;
+        int32_t abandoned;
+        int32_t modifier;
+    };
+    const std::vector<Case> cases = {
+        {"First born", 0, 5},        {"FIRST BORN", 0, 5},
+        {"2nd born", 0, 2},          {"2nd to last born", 0, -2},
+        {"only child", 0, 10},       {"Last born", 0, -5},
+        {"Middle born (3rd)", 0, 0}, {"", 0, 0},
+        {"First born ", 0, 0}, // whole text only
+        {"First born", 1, -20},      {"", 1, -20},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("\"") + c.order + Format("\" abandoned %i", c.abandoned));
+        Restart();
+        current_character.BIRTH_ORDER = c.order;
+        current_character.ABANDONED = c.abandoned;
+        program_data.PPMoneyModifier = 10;
+        EffofBirth();
+        EXPECT_EQ(program_data.PPMoneyModifier, 10 + c.modifier);
+        EXPECT_EQ(LogLines(), std::vector<std::string>{Format(
+                                  "BP=0.0    | Applying Modifier for Birth Order (%+i) to Starting Money "
+                                  "Roll +10 = %i",
+                                  c.modifier, 10 + c.modifier)});
+    }
+}
+
 } // namespace

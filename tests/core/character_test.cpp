@@ -23,12 +23,18 @@ TEST_F(CharacterTest, FreshRecordIsEmpty) {
     EXPECT_TRUE(program_data.PendingTables.empty());
 }
 
-TEST_F(CharacterTest, SiblingTextKeepsAtMost74Characters) {
+TEST_F(CharacterTest, SiblingTextKeepsAtMost160Characters) {
     const std::string longText(200, 'x');
     current_character.SIBLING_TEXT[9] = longText;
-    EXPECT_EQ(current_character.SIBLING_TEXT[9].str(), std::string(74, 'x'));
+    EXPECT_EQ(current_character.SIBLING_TEXT[9].str(), std::string(160, 'x'));
     current_character.SIBLING_TEXT[0] = "Brother, 3 years older";
     EXPECT_STREQ(current_character.SIBLING_TEXT[0].c_str(), "Brother, 3 years older");
+    // Appending stops at the same bound.
+    current_character.SIBLING_TEXT[1] = std::string(150, 'y');
+    current_character.SIBLING_TEXT[1] += std::string(20, 'z');
+    EXPECT_EQ(current_character.SIBLING_TEXT[1].str(), std::string(150, 'y') + std::string(10, 'z'));
+    current_character.SIBLING_TEXT[1] += "more";
+    EXPECT_EQ(current_character.SIBLING_TEXT[1].str().size(), 160u);
 }
 
 TEST_F(CharacterTest, QuirkCountIgnoresRowsOutsideTheTable) {

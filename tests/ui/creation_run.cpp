@@ -7,15 +7,13 @@
 #include <wx/stattext.h>
 
 #include "app/app_globals.h"
-#include "app/cx_application.h"
 #include "app/dice.h"
 #include "steps/frame_step3.h"
 #include "steps/frame_step6.h"
 #include "ui/form_main.h"
 #include "ui/ui_test_support.h"
 
-FrameStep6* RunToBackground(FormMain*& main, const Scores& scores, const std::string& raceRow) {
-    main = RunStartUp();
+FrameStep6* RunToBackground(FormMain* main, const Scores& scores, const std::string& raceRow) {
     dice::QueueFaces(std::vector<int32_t>(12, 3)); // the dice-log name: 12d12, "36.log"
     SelectMenu(main, ID_MAIN_NEW);
     auto* step3 = dynamic_cast<FrameStep3*>(VOLDFrames[kSlotStep3].Live());
@@ -42,4 +40,20 @@ std::string BackgroundRows(FrameStep6* step) {
         if (auto* button = dynamic_cast<wxButton*>(step->FindWindow(id)); button && button->IsShown())
             rows += "[" + std::to_string(id) + " " + button->GetLabel().ToStdString() + "]\n";
     return rows;
+}
+
+std::vector<int> ClickThroughBackground(FrameStep6* step, int limit) {
+    std::vector<int> clicked;
+    for (int n = 0; n < limit; ++n) {
+        int shown = 0;
+        for (int id = ID_STEP6_AGE; id <= ID_STEP6_BIRTH_ORDER; ++id)
+            if (auto* button = dynamic_cast<wxButton*>(step->FindWindow(id)); button && button->IsShown())
+                shown = id;
+        if (!shown)
+            break;
+        clicked.push_back(shown);
+        Click(step, shown);
+        PumpEvents();
+    }
+    return clicked;
 }

@@ -9,6 +9,7 @@
 
 #include "app/app_globals.h"
 #include "app/character.h"
+#include "app/cx_application.h"
 #include "app/dice.h"
 #include "app/program_data.h"
 #include "catalog/race_catalog.h"
@@ -113,7 +114,7 @@ TEST_F(FrameStep6Test, AbortAndTheCloseBoxEndTheCreationAndEmptyTheSlot) {
 
 TEST_F(FrameStep6Test, TheRaceStepOpensTheBackgroundAndItRollsToTheLegitimacy) {
     std::filesystem::copy(SampleCatalogs(), dir_.path(), std::filesystem::copy_options::recursive);
-    FormMain* main = nullptr;
+    FormMain* main = RunStartUp();
     FrameStep6* step = RunToBackground(main, {12, 14, 9, 13, 10, 11, 15}, "Human, Male");
     ASSERT_NE(step, nullptr);
     step_ = step;
