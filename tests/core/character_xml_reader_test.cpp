@@ -252,8 +252,8 @@ TEST_F(CharacterXmlReaderTest, LineRulesOfTheReader) {
              EXPECT_TRUE(pc.BOOK_CLASS_FLAG[2]);
              EXPECT_FALSE(pc.BOOK_CLASS_FLAG[0]);
          }},
-        {"siblings are cut to 74 characters", "<SIBLING9>" + std::string(80, 's') + "</SIBLING9>\n",
-         [&] { EXPECT_EQ(pc.SIBLING_TEXT[8].str(), std::string(74, 's')); }},
+        {"siblings are cut to their entry's length", "<SIBLING9>" + std::string(200, 's') + "</SIBLING9>\n",
+         [&] { EXPECT_EQ(pc.SIBLING_TEXT[8].str(), std::string(SiblingText::kMaxLength, 's')); }},
     };
     for (const ReaderCase& c : cases) {
         SCOPED_TRACE(c.what);
