@@ -1,5 +1,7 @@
 #include "app/app_globals.h"
 
+#include <wx/app.h>
+
 #include "app/program_data.h"
 
 FormMain* MasterFrame = nullptr;
@@ -18,4 +20,14 @@ void EndStepWindow(int slot, const wxFrame* frame, bool continued) {
     if (!continued)
         program_data.WizardState = 0;
     VOLDFrames[static_cast<size_t>(slot)].Clear();
+}
+
+bool CreationStepOpen() {
+    for (int slot : {kSlotStep3, kSlotStep6, kSlotQuirks, kSlotQuirkRolls, kSlotStep8, kSlotStep10,
+                     kSlotSkills, kSlotAlignment, kSlotEquipment}) {
+        wxFrame* frame = VOLDFrames[static_cast<size_t>(slot)].Live();
+        if (frame && !frame->IsBeingDeleted() && !(wxTheApp && wxTheApp->IsScheduledForDestruction(frame)))
+            return true;
+    }
+    return false;
 }

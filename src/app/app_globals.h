@@ -62,3 +62,6 @@ void ReleaseFrameSlot(int slot, const wxFrame* frame);
 // creation is ended (`WizardState` 0) only when the window leaves without Continue and its slot still
 // holds it, and the slot is emptied only while it holds it.
 void EndStepWindow(int slot, const wxFrame* frame, bool continued);
+
+// True while a creation step window is open in its slot and not already closing.
+bool CreationStepOpen();

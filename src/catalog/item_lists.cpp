@@ -13,6 +13,23 @@ const std::string& NameOf(const ClassDataItem& node) {
 
 } // namespace
 
+uint64_t NextClassItemSerial() {
+    static uint64_t last = 0;
+    return ++last;
+}
+
+const std::array<ThiefSkillTable, 9> kThiefSkillTables = {{
+    {"Pick Pockets", &ClassDataItem::CLASS_PICK_POCKETS},
+    {"Open Locks", &ClassDataItem::CLASS_OPEN_LOCKS},
+    {"Find Traps", &ClassDataItem::CLASS_FIND_TRAPS},
+    {"Remove Traps", &ClassDataItem::CLASS_REMOVE_TRAPS},
+    {"Move Silently", &ClassDataItem::CLASS_MOVE_SILENTLY},
+    {"Hide in Shadows", &ClassDataItem::CLASS_HIDE_IN_SHADOWS},
+    {"Detect Noise", &ClassDataItem::CLASS_DETECT_NOISE},
+    {"Climb Walls", &ClassDataItem::CLASS_CLIMB_WALLS},
+    {"Read Languages", &ClassDataItem::CLASS_READ_LANGUAGES},
+}};
+
 template <class Node> void DataList<Node>::AddTail(std::unique_ptr<Node> node) {
     std::cout << "Adding Tail\n";
     node->pNext.reset();

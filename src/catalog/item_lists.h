@@ -46,9 +46,14 @@ struct EquipDataItem : NamedValueNode<EquipDataItem> {};   // value: quantity
 
 using LevelTable = std::array<int32_t, 100>;
 
+// A number no earlier class item had: a window that outlives the character it was opened for tells
+// its item from a later one built at the same address.
+uint64_t NextClassItemSerial();
+
 // One class the character has taken, with its per-level tables (index = level, 0 to 99).
 struct ClassDataItem : DataList<ClassDataItem> {
     std::unique_ptr<ClassDataItem> pNext;
+    uint64_t serial = NextClassItemSerial();
     CharacterClass* pClass = nullptr;
     std::string CLASS_NAME;
     float CLASS_EXP = 0.0f;
@@ -60,6 +65,15 @@ struct ClassDataItem : DataList<ClassDataItem> {
         CLASS_MOVE_SILENTLY{}, CLASS_HIDE_IN_SHADOWS{}, CLASS_DETECT_NOISE{}, CLASS_CLIMB_WALLS{},
         CLASS_READ_LANGUAGES{};
 };
+
+// One thief skill: its name (row label, tree label, the key in a class's THIEFSKILLS) and its table in a
+// class item.
+struct ThiefSkillTable {
+    const char* name;
+    LevelTable ClassDataItem::*table;
+};
+// The nine thief skills in the order of the record's THIEF_SKILLS.
+extern const std::array<ThiefSkillTable, 9> kThiefSkillTables;
 
 extern template class DataList<SkillDataItem>;
 extern template class DataList<SpellDataItem>;

@@ -12,6 +12,9 @@
 #include "app/program_data.h"
 #include "app/text_encoding.h"
 #include "catalog/class_catalog.h"
+#include "steps/class_handover.h"
+#include "steps/thief_skills_frame.h"
+#include "ui/form_main.h"
 #include "ui/tree_pushers.h"
 
 namespace {
@@ -116,7 +119,17 @@ void FrameStep8::ApplyAbilities(wxCommandEvent&) {
     bpSpent = 0;
 }
 
-void FrameStep8::OnContinue(wxCommandEvent&) {}
+void FrameStep8::OnContinue(wxCommandEvent&) {
+    const auto thieves = HandOverClass(abilityScore, abilityPerc, bpEntered, bpSpent, classBonus);
+    if (!thieves)
+        return;
+    continued = true;
+    // Each thief-type class spreads its points in a window of its own, beside the next step.
+    for (ClassDataItem* record : *thieves)
+        (new ThiefSkills(MasterFrame, "Thief Skills", wxDefaultPosition, wxSize(300, 300), record))
+            ->Show(true);
+    Close(true);
+}
 
 void FrameStep8::OnAbort(wxCommandEvent&) {
     program_data.WizardState = 0;

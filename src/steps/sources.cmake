@@ -7,8 +7,10 @@ list(APPEND BK_CORE_SOURCES
     src/steps/background_family.cpp
     src/steps/background_rolls.cpp
     src/steps/background_siblings.cpp
+    src/steps/class_handover.cpp
     src/steps/class_rules.cpp
     src/steps/roll_protocol.cpp
+    src/steps/thief_skills_rules.cpp
     src/steps/inheritance_tables.cpp
     src/steps/starting_honor.cpp
     src/steps/character_finish.cpp
@@ -24,4 +26,5 @@ list(APPEND BK_UI_SOURCES
     src/steps/frame_step6.cpp
     src/steps/frame_step8.cpp
     src/steps/skill_frame.cpp
+    src/steps/thief_skills_frame.cpp
 )

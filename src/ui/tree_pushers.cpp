@@ -124,24 +124,6 @@ void PushMovement(const CharacterRace& race) {
     pairs.PushAs("Movement");
 }
 
-struct ThiefSkill {
-    const char* label;
-    LevelTable ClassDataItem::*table;
-};
-
-// In the order of the record's THIEF_SKILLS.
-const ThiefSkill kThiefSkills[] = {
-    {"Pick Pockets", &ClassDataItem::CLASS_PICK_POCKETS},
-    {"Open Locks", &ClassDataItem::CLASS_OPEN_LOCKS},
-    {"Find Traps", &ClassDataItem::CLASS_FIND_TRAPS},
-    {"Remove Traps", &ClassDataItem::CLASS_REMOVE_TRAPS},
-    {"Move Silently", &ClassDataItem::CLASS_MOVE_SILENTLY},
-    {"Hide in Shadows", &ClassDataItem::CLASS_HIDE_IN_SHADOWS},
-    {"Detect Noise", &ClassDataItem::CLASS_DETECT_NOISE},
-    {"Climb Walls", &ClassDataItem::CLASS_CLIMB_WALLS},
-    {"Read Languages", &ClassDataItem::CLASS_READ_LANGUAGES},
-};
-
 // The texts of `list` that are not empty, at most `limit` of them, as labels alone.
 Pairs TextEvents(const std::vector<std::string>& list, size_t limit) {
     Pairs pairs;
@@ -325,10 +307,10 @@ void messagetotreeStep8() {
         // A class item not linked to its catalogue class counts as not a thief.
         if (!item->pClass || item->pClass->THIEF != 1)
             continue;
-        for (size_t s = 0; s < std::size(kThiefSkills); ++s) {
-            const int32_t total = LevelTableSum(item->*kThiefSkills[s].table, item->CLASS_LEVEL);
+        for (size_t s = 0; s < kThiefSkillTables.size(); ++s) {
+            const int32_t total = LevelTableSum(item->*kThiefSkillTables[s].table, item->CLASS_LEVEL);
             pc.THIEF_SKILLS[s] = total;
-            pairs.Add(kThiefSkills[s].label, Int(total));
+            pairs.Add(kThiefSkillTables[s].name, Int(total));
         }
         pairs.PushAs(item->CLASS_NAME);
     }

@@ -7,6 +7,7 @@
 #include <wx/listbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/toplevel.h>
 
 #include "app/app_globals.h"
 #include "app/character.h"
@@ -16,6 +17,7 @@
 #include "catalog/class_catalog.h"
 #include "catalog/race_catalog.h"
 #include "steps/frame_step8.h"
+#include "steps/thief_skills_frame.h"
 #include "support/catalog_files.h"
 #include "support/log_lines.h"
 #include "support/reset_globals.h"
@@ -233,6 +235,79 @@ TEST_F(FrameStep8Test, TheCloseBoxAndAbortEndTheCreationAndEmptyTheSlot) {
     EXPECT_EQ(program_data.WizardState, 0);
     PumpEvents();
     EXPECT_FALSE(VOLDFrames[kSlotStep8].IsSet());
+}
+
+std::vector<ThiefSkills*> ThiefWindows() {
+    std::vector<ThiefSkills*> windows;
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* thief = dynamic_cast<ThiefSkills*>(window); thief && !Closing(thief))
+            windows.push_back(thief);
+    return windows;
+}
+
+std::vector<std::string> RecordNames() {
+    std::vector<std::string> names;
+    for (const ClassDataItem* item = ClassDataItem::First(); item; item = item->pNext.get())
+        names.push_back(item->CLASS_NAME);
+    return names;
+}
+
+TEST_F(FrameStep8Test, ContinueWithoutAPickDoesNothing) {
+    Open();
+    Click(step_, ID_STEP8_CONTINUE);
+    PickRow("Fighter");
+    Type({"1"});
+    Click(step_, ID_STEP8_APPLY); // drops the pick
+    SelectMenu(step_, ID_STEP8_MENU_CONTINUE);
+    EXPECT_FALSE(Closing(step_));
+    EXPECT_FALSE(step_->IsContinued());
+    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.BuildingPoints, 5.0f);
+    EXPECT_EQ(ClassDataItem::First(), nullptr);
+    EXPECT_TRUE(ThiefWindows().empty());
+}
+
+TEST_F(FrameStep8Test, ContinueHandsTheClassOverAndOpensOneThiefWindowPerThiefClass) {
+    Open();
+    Type({"", "1", "", "-1"});
+    Click(step_, ID_STEP8_APPLY);
+    PickRow("Fighter/Thief");
+    Click(step_, ID_STEP8_CONTINUE);
+    EXPECT_TRUE(Closing(step_));
+    EXPECT_EQ(program_data.WizardState, 9);
+    EXPECT_EQ(current_character.ABILITY_BASE, (AbilityValues{12, 9, 10, 8, 10, 11, 10}));
+    EXPECT_EQ(current_character.ABILITY_PERC, (AbilityValues{40, 15, 50, 85, 50, 50, 50}));
+    EXPECT_EQ(program_data.BuildingPoints, 5.0f) << "1 BP spent, 1 given back, no bonus";
+    EXPECT_EQ(current_character.LEVEL, 1);
+    EXPECT_EQ(current_character.PROF_SLOTS, 3);
+    EXPECT_EQ(RecordNames(), (std::vector<std::string>{"Fighter", "Thief"}));
+    const std::vector<ThiefSkills*> windows = ThiefWindows();
+    ASSERT_EQ(windows.size(), 1u);
+    EXPECT_EQ(windows[0]->Record(), ClassDataItem::First()->pNext.get());
+    EXPECT_EQ(windows[0]->GetTitle(), "Thief Skills");
+    EXPECT_NE(TreeOutline(CurrentTree()).find("Class Data\n  Fighter\n"), std::string::npos);
+
+    PumpEvents();
+    EXPECT_FALSE(VOLDFrames[kSlotStep8].IsSet());
+    EXPECT_EQ(program_data.WizardState, 9) << "a continued step leaves the creation running";
+    EXPECT_EQ(ThiefWindows().size(), 1u);
+}
+
+TEST_F(FrameStep8Test, AClassWithoutThiefSkillsOpensNoThiefWindowAndARefusedApplyCostsNothing) {
+    Open();
+    PickRow("Cleric");
+    Type({"9"});
+    Click(step_, ID_STEP8_APPLY); // refused: the pick stays dropped
+    PickRow("Mage");
+    Click(step_, ID_STEP8_CONTINUE);
+    EXPECT_EQ(program_data.WizardState, 9);
+    EXPECT_EQ(program_data.BuildingPoints, 5.0f);
+    EXPECT_EQ(RecordNames(), std::vector<std::string>{"Mage"});
+    EXPECT_TRUE(ThiefWindows().empty());
+    EXPECT_EQ(LogLines().at(2),
+              "BP=5.0    | Adjusting Ability Scores with BP's STR=12/40 (0 BP) DEX=8/90 (0 BP) "
+              "CON=10/50 (0 BP) INT=9/10 (0 BP) WIS=10/50 (0 BP) CHR=11/50 (0 BP) "
+              "COM=10/50 (0 BP)");
 }
 
 } // namespace
