@@ -13,6 +13,7 @@
 #include "quirks/frame_step7.h"
 #include "quirks/quirk_controls.h"
 #include "quirks/quirk_steps.h"
+#include "steps/frame_step8.h"
 #include "ui/form_main.h"
 
 namespace {
@@ -124,8 +125,10 @@ void CherryStep7::OnAbort(wxCommandEvent&) {
 }
 
 void CherryStep7::OpenClassStep() {
-    // The class step is opened here, over the main window in its own slot, once it is part of the program:
-    // title "Character Creation: Spend BP's to raise abilities", default position, 470 x 280.
+    auto* classStep = new FrameStep8(MasterFrame, "Character Creation: Spend BP's to raise abilities",
+                                     wxDefaultPosition, wxSize(470, 280));
+    VOLDFrames[kSlotStep8] = classStep;
+    classStep->Show(true);
 }
 
 void CherryStep7::OpenRandomRolls() {

@@ -9,6 +9,7 @@
 #include "catalog/item_lists.h"
 #include "catalog/race_catalog.h"
 #include "steps/class_handover.h"
+#include "support/class_items.h"
 #include "support/log_lines.h"
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
@@ -22,13 +23,6 @@ Nine BaseValues(const ClassDataItem& record) {
     for (size_t s = 0; s < base.size(); ++s)
         base[s] = (record.*kThiefSkillTables[s].table)[0];
     return base;
-}
-
-std::vector<std::string> RecordNames() {
-    std::vector<std::string> names;
-    for (const ClassDataItem* item = ClassDataItem::First(); item; item = item->pNext.get())
-        names.push_back(item->CLASS_NAME);
-    return names;
 }
 
 class ClassHandoverTest : public GlobalsTest {
@@ -99,7 +93,7 @@ TEST_F(ClassHandoverTest, RecordsComeFromTheChosenNamesPartsByExactName) {
         CharacterClass chosen;
         chosen.NAME = c.chosen;
         const std::vector<ClassDataItem*> added = AddClassRecords(chosen);
-        EXPECT_EQ(RecordNames(), c.records) << c.chosen;
+        EXPECT_EQ(ClassItemNames(), c.records) << c.chosen;
         ASSERT_EQ(added.size(), c.records.size()) << c.chosen;
         for (const ClassDataItem* item : added) {
             ASSERT_NE(item->pClass, nullptr);
@@ -184,7 +178,7 @@ TEST_F(ClassHandoverTest, TheHandOverStoresSettlesLogsAndMakesTheRecords) {
     EXPECT_EQ(current_character.PROF_SLOTS, 2);
     EXPECT_EQ(current_character.LEVEL, 1);
     ASSERT_EQ(thieves->size(), 1u);
-    EXPECT_EQ(RecordNames(), std::vector<std::string>{"Thief"});
+    EXPECT_EQ(ClassItemNames(), std::vector<std::string>{"Thief"});
     EXPECT_EQ(BaseValues(*thieves->front()), (Nine{26, 27, 13, 14, 25, 21, 22, 68, 9}));
     // The tree pushers ran: the totals of the thief item are in the record.
     EXPECT_EQ(current_character.THIEF_SKILLS, (Nine{26, 27, 13, 14, 25, 21, 22, 68, 9}));
@@ -204,7 +198,7 @@ TEST_F(ClassHandoverTest, TwoThiefTypePartsGetTwoRecordsWithStartValuesOnceEach)
     current_character.pClass = &chosen;
     const auto thieves = HandOverClass({}, {}, {}, 0, 0);
     ASSERT_TRUE(thieves.has_value());
-    EXPECT_EQ(RecordNames(), (std::vector<std::string>{"Thief", "Fighter", "Assassin"}));
+    EXPECT_EQ(ClassItemNames(), (std::vector<std::string>{"Thief", "Fighter", "Assassin"}));
     ASSERT_EQ(thieves->size(), 2u);
     EXPECT_EQ((*thieves)[0]->CLASS_NAME, "Thief");
     EXPECT_EQ((*thieves)[1]->CLASS_NAME, "Assassin");

@@ -16,9 +16,12 @@
 #include "catalog/catalogues.h"
 #include "catalog/class_catalog.h"
 #include "catalog/race_catalog.h"
+#include "quirks/cherry_step7.h"
+#include "quirks/quirk_flaw.h"
 #include "steps/frame_step8.h"
 #include "steps/thief_skills_frame.h"
 #include "support/catalog_files.h"
+#include "support/class_items.h"
 #include "support/log_lines.h"
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
@@ -80,12 +83,7 @@ protected:
             entries.push_back(Text(ID_STEP8_BP_STR + i));
         return entries;
     }
-    std::vector<std::string> ClassRows() const {
-        std::vector<std::string> rows;
-        for (const wxString& row : Classes()->GetStrings())
-            rows.push_back(row.ToStdString());
-        return rows;
-    }
+    std::vector<std::string> ClassRows() const { return ListRows(Classes()); }
     void Type(const std::vector<std::string>& amounts) {
         for (size_t i = 0; i < amounts.size(); ++i)
             Control<wxTextCtrl>(ID_STEP8_BP_STR + static_cast<int>(i))->ChangeValue(amounts[i]);
@@ -245,13 +243,6 @@ std::vector<ThiefSkills*> ThiefWindows() {
     return windows;
 }
 
-std::vector<std::string> RecordNames() {
-    std::vector<std::string> names;
-    for (const ClassDataItem* item = ClassDataItem::First(); item; item = item->pNext.get())
-        names.push_back(item->CLASS_NAME);
-    return names;
-}
-
 TEST_F(FrameStep8Test, ContinueWithoutAPickDoesNothing) {
     Open();
     Click(step_, ID_STEP8_CONTINUE);
@@ -280,7 +271,7 @@ TEST_F(FrameStep8Test, ContinueHandsTheClassOverAndOpensOneThiefWindowPerThiefCl
     EXPECT_EQ(program_data.BuildingPoints, 5.0f) << "1 BP spent, 1 given back, no bonus";
     EXPECT_EQ(current_character.LEVEL, 1);
     EXPECT_EQ(current_character.PROF_SLOTS, 3);
-    EXPECT_EQ(RecordNames(), (std::vector<std::string>{"Fighter", "Thief"}));
+    EXPECT_EQ(ClassItemNames(), (std::vector<std::string>{"Fighter", "Thief"}));
     const std::vector<ThiefSkills*> windows = ThiefWindows();
     ASSERT_EQ(windows.size(), 1u);
     EXPECT_EQ(windows[0]->Record(), ClassDataItem::First()->pNext.get());
@@ -302,12 +293,32 @@ TEST_F(FrameStep8Test, AClassWithoutThiefSkillsOpensNoThiefWindowAndARefusedAppl
     Click(step_, ID_STEP8_CONTINUE);
     EXPECT_EQ(program_data.WizardState, 9);
     EXPECT_EQ(program_data.BuildingPoints, 5.0f);
-    EXPECT_EQ(RecordNames(), std::vector<std::string>{"Mage"});
+    EXPECT_EQ(ClassItemNames(), std::vector<std::string>{"Mage"});
     EXPECT_TRUE(ThiefWindows().empty());
     EXPECT_EQ(LogLines().at(2),
               "BP=5.0    | Adjusting Ability Scores with BP's STR=12/40 (0 BP) DEX=8/90 (0 BP) "
               "CON=10/50 (0 BP) INT=9/10 (0 BP) WIS=10/50 (0 BP) CHR=11/50 (0 BP) "
               "COM=10/50 (0 BP)");
+}
+
+TEST_F(FrameStep8Test, TheHandPickingContinueOpensTheClassStepInItsSlot) {
+    SetQuirkFlawStructure();
+    program_data.WizardState = 6;
+    auto* quirks = new CherryStep7(nullptr, "Character Creation: Quirks and Flaws (Cherry Picking)",
+                                   wxDefaultPosition, wxSize(550, 365));
+    VOLDFrames[kSlotQuirks] = quirks;
+    quirks->Show(true);
+    SelectMenu(quirks, ID_CHERRY_MENU_CONTINUE);
+    PumpEvents();
+
+    auto* step = dynamic_cast<FrameStep8*>(VOLDFrames[kSlotStep8].Live());
+    ASSERT_NE(step, nullptr);
+    EXPECT_EQ(step->GetTitle(), "Character Creation: Spend BP's to raise abilities");
+    EXPECT_TRUE(step->IsShown());
+    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_FALSE(VOLDFrames[kSlotQuirks].IsSet());
+    step_ = step;
+    EXPECT_EQ(ListRows(Classes()), (std::vector<std::string>{"Cleric", "Fighter", "Mage"}));
 }
 
 } // namespace
