@@ -14,6 +14,7 @@
 #include "quirks/cherry_step7.h"
 #include "quirks/quirk_controls.h"
 #include "quirks/quirk_steps.h"
+#include "steps/frame_step8.h"
 #include "ui/form_main.h"
 
 namespace {
@@ -114,8 +115,10 @@ void FrameStep7::OpenHandPicking() {
 }
 
 void FrameStep7::OpenClassStep() {
-    // The class step is opened here, over the main window in its own slot, once it is wired in:
-    // title "Character Creation: Quirks and Flaws", default position, 470 x 280.
+    auto* classStep = new FrameStep8(MasterFrame, "Character Creation: Quirks and Flaws", wxDefaultPosition,
+                                     wxSize(470, 280));
+    VOLDFrames[kSlotStep8] = classStep;
+    classStep->Show(true);
 }
 
 // The event table closes the file: the formatter cannot follow its macros.

@@ -17,6 +17,7 @@
 #include "catalog/class_catalog.h"
 #include "catalog/race_catalog.h"
 #include "quirks/cherry_step7.h"
+#include "quirks/frame_step7.h"
 #include "quirks/quirk_flaw.h"
 #include "steps/frame_step8.h"
 #include "steps/thief_skills_frame.h"
@@ -318,7 +319,30 @@ TEST_F(FrameStep8Test, TheHandPickingContinueOpensTheClassStepInItsSlot) {
     EXPECT_EQ(program_data.WizardState, 8);
     EXPECT_FALSE(VOLDFrames[kSlotQuirks].IsSet());
     step_ = step;
-    EXPECT_EQ(ListRows(Classes()), (std::vector<std::string>{"Cleric", "Fighter", "Mage"}));
+    EXPECT_EQ(ClassRows(), (std::vector<std::string>{"Cleric", "Fighter", "Mage"}));
+}
+
+TEST_F(FrameStep8Test, TheRandomQuirkStepsContinueOpensTheClassStepInItsSlot) {
+    SetQuirkFlawStructure();
+    current_character.QUIRK_COUNT[17] = 1;
+    program_data.WizardState = 7;
+    program_data.QuirkRollsOwed = 0;
+    auto* rolls =
+        new FrameStep7(nullptr, "Character Creation: Quirks and Flaws", wxDefaultPosition, wxSize(550, 550));
+    VOLDFrames[kSlotQuirkRolls] = rolls;
+    rolls->Show(true);
+    SelectMenu(rolls, ID_STEP7_MENU_CONTINUE);
+    PumpEvents();
+
+    step_ = dynamic_cast<FrameStep8*>(VOLDFrames[kSlotStep8].Live());
+    ASSERT_NE(step_, nullptr);
+    EXPECT_EQ(step_->GetTitle(), "Character Creation: Quirks and Flaws");
+    EXPECT_TRUE(step_->IsShown());
+    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_FALSE(VOLDFrames[kSlotQuirkRolls].IsSet());
+    EXPECT_EQ(ClassRows(), (std::vector<std::string>{"Cleric", "Fighter", "Mage"}));
+    // The quirks held reach the tree as the class step opens.
+    EXPECT_NE(TreeOutline(CurrentTree()).find("Quirks and Flaws\n"), std::string::npos);
 }
 
 } // namespace
