@@ -2,27 +2,44 @@
 
 #include "app/text_encoding.h"
 
+namespace {
+
+// Appends one character of a value: the markup characters as entities (the double quote only when
+// `quote`), control characters as numeric references, and, when `asciiOnly`, every character past
+// ASCII as one too. Anything else is appended as the byte it is.
+void AppendEscaped(std::string& out, uint32_t cp, bool quote, bool asciiOnly) {
+    switch (cp) {
+    case '&':
+        out += "&amp;";
+        return;
+    case '<':
+        out += "&lt;";
+        return;
+    case '>':
+        out += "&gt;";
+        return;
+    case '"':
+        if (quote) {
+            out += "&quot;";
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    if (cp < 0x20 || (asciiOnly && cp >= 0x7f))
+        out += "&#" + std::to_string(cp) + ';';
+    else
+        out += static_cast<char>(cp);
+}
+
+} // namespace
+
 std::string xmlSafe(const std::string& value) {
     std::string out;
     out.reserve(value.size());
-    for (const char c : value) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20)
-                out += "&#" + std::to_string(static_cast<unsigned char>(c)) + ';';
-            else
-                out += c;
-        }
-    }
+    for (const char c : value)
+        AppendEscaped(out, static_cast<unsigned char>(c), false, false);
     return out;
 }
 
@@ -36,6 +53,14 @@ std::string xmlSafe(const wxString& value) {
 
 std::string xmlSafe(int32_t value) {
     return std::to_string(value);
+}
+
+std::string htmlSafe(const std::string& value) {
+    std::string out;
+    out.reserve(value.size());
+    for (const wxUniChar c : ToWx(value))
+        AppendEscaped(out, static_cast<uint32_t>(c.GetValue()), true, true);
+    return out;
 }
 
 namespace {

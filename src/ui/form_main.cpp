@@ -10,6 +10,8 @@
 #include "app/options_file.h"
 #include "app/program_data.h"
 #include "app/prompts.h"
+#include "files/character_file_path.h"
+#include "files/character_sheet.h"
 #include "files/character_xml_writer.h"
 #include "files/file_frame.h"
 #include "gm/critical_frame.h"
@@ -70,7 +72,13 @@ void FormMain::OnOpenFile(wxCommandEvent&) {
 }
 
 void FormMain::OnSaveFile(wxCommandEvent&) {
-    CreateXMLSheet(current_character.CHARACTER_NAME);
+    const std::string& name = current_character.CHARACTER_NAME;
+    // The sheet goes on even when the file failed, as it may still be written; but a name that names
+    // no file has been explained once already.
+    const bool named = !CharacterFileName(name, "").empty();
+    CreateXMLSheet(name);
+    if (named)
+        CreateHTMLSheet(name);
 }
 
 void FormMain::OnAbout(wxCommandEvent&) {

@@ -21,20 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class CharacterXmlWriterTest : public GlobalsTest {
-protected:
-    void SetUp() override {
-        GlobalsTest::SetUp();
-        AddFixtureCatalogues();
-        program_data.ProgramVersion = "5.1";
-    }
-    ScopedTempDir dir;
-};
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+class CharacterXmlWriterTest : public CharacterFileTest {};
 
 ClassDataItem& AddClassRecord(const std::string& name, int32_t level) {
     auto record = std::make_unique<ClassDataItem>();
@@ -47,7 +34,8 @@ ClassDataItem& AddClassRecord(const std::string& name, int32_t level) {
 
 TEST_F(CharacterXmlWriterTest, TwoClassCharacterMatchesTheGoldenFileByteForByte) {
     BuildTwoClassCharacter();
-    const std::string golden = ReadAll(fs::path(BK_TEST_DATA_DIR) / "character_files" / "two_class.xml");
+    const std::string golden =
+        ReadFileBytes(fs::path(BK_TEST_DATA_DIR) / "character_files" / "two_class.xml");
     ASSERT_FALSE(golden.empty());
     EXPECT_EQ(CharacterXMLText(), golden);
     // Writing changes nothing it reads: a second file is the same.
@@ -276,11 +264,11 @@ TEST_F(CharacterXmlWriterTest, MarkupInValuesIsEscapedSoTheFileIsWellFormed) {
     ASSERT_TRUE(CreateXMLSheet(current_character.CHARACTER_NAME));
     const fs::path file = fs::path("CharacterXML") / "Ada <\"the\"> & Bold.xml";
     ASSERT_TRUE(fs::exists(file));
-    EXPECT_EQ(ReadAll(file), text);
+    EXPECT_EQ(ReadFileBytes(file), text);
     if (std::system("command -v xmllint >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "xmllint is not installed (scripts/install-deps libxml2-utils)";
     const std::string command = "xmllint --noout '" + file.string() + "' 2>xmllint.err";
-    EXPECT_EQ(std::system(command.c_str()), 0) << ReadAll("xmllint.err");
+    EXPECT_EQ(std::system(command.c_str()), 0) << ReadFileBytes("xmllint.err");
 }
 
 TEST(XmlText, EscapesAndDecodesInOnePass) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "app/character.h"
@@ -37,13 +39,6 @@ void AddClass(const char* name, int32_t mage, int32_t fighter, int32_t cleric, i
     cls->THIEF = thief;
     cls->SAVEAS = saveAs;
     CharacterClass::AddTail(std::move(cls));
-}
-
-template <class Node> void Add(const std::string& name, int32_t value) {
-    auto node = std::make_unique<Node>();
-    node->name = name;
-    node->value = value;
-    Node().AddTail(std::move(node));
 }
 
 } // namespace
@@ -140,15 +135,26 @@ void BuildTwoClassCharacter() {
         }
         ClassDataItem().AddTail(std::move(record));
     }
-    Add<EquipDataItem>("Starting Clothes", 1);
-    Add<EquipDataItem>("Rope, 50 ft.", 2);
-    Add<SpellDataItem>("Light", 3);
-    Add<QuirkDataItem>("Greedy", 1);
-    Add<ProfDataItem>("Long Sword", 2);
-    Add<ProfDataItem>("Dagger", 1);
-    Add<TalentDataItem>("Keen Sight", 1);
-    Add<SkillDataItem>("Climbing", 45);
-    Add<SkillDataItem>("Swimming", 30);
+    AddListItem<EquipDataItem>("Starting Clothes", 1);
+    AddListItem<EquipDataItem>("Rope, 50 ft.", 2);
+    AddListItem<SpellDataItem>("Light", 3);
+    AddListItem<QuirkDataItem>("Greedy", 1);
+    AddListItem<ProfDataItem>("Long Sword", 2);
+    AddListItem<ProfDataItem>("Dagger", 1);
+    AddListItem<TalentDataItem>("Keen Sight", 1);
+    AddListItem<SkillDataItem>("Climbing", 45);
+    AddListItem<SkillDataItem>("Swimming", 30);
+}
+
+void CharacterFileTest::SetUp() {
+    GlobalsTest::SetUp();
+    AddFixtureCatalogues();
+    program_data.ProgramVersion = "5.1";
+}
+
+std::string ReadFileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {

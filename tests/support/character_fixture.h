@@ -1,8 +1,14 @@
 // A small catalogue of races and classes, and complete characters built on it, for the file tests.
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "support/reset_globals.h"
+#include "support/scoped_temp_dir.h"
 
 class CharacterRace;
 class CharacterClass;
@@ -18,6 +24,25 @@ CharacterClass* FixtureClass(const std::string& name);
 // Fills `current_character` with a Fighter/Thief Elf of level 1: two class records, all six lists, the
 // Fighter background with some events, coins, inherited items and siblings. Needs the fixture catalogues.
 void BuildTwoClassCharacter();
+
+// Base fixture of the character file tests: clean globals, the fixture catalogues, the program
+// version "5.1", and a fresh working folder.
+class CharacterFileTest : public GlobalsTest {
+protected:
+    void SetUp() override;
+    ScopedTempDir dir;
+};
+
+// Appends a node {`name`, `value`} to the character's list of that kind (SkillDataItem ... EquipDataItem).
+template <class Node> void AddListItem(const std::string& name, int32_t value) {
+    auto node = std::make_unique<Node>();
+    node->name = name;
+    node->value = value;
+    Node().AddTail(std::move(node));
+}
+
+// The whole contents of a file; empty when it cannot be read.
+std::string ReadFileBytes(const std::filesystem::path& path);
 
 // The lines of `text`, each without its "\n".
 std::vector<std::string> SplitLines(const std::string& text);

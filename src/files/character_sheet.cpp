@@ -1,0 +1,276 @@
+#include "files/character_sheet.h"
+
+#include "app/character.h"
+#include "app/numbers.h"
+#include "app/program_data.h"
+#include "catalog/race_catalog.h"
+#include "files/character_derived_values.h"
+#include "files/character_file_path.h"
+#include "files/sheet_lines.h"
+
+namespace {
+
+// The sheet's markup keeps the irregular lines printed sheets have always had (a doubled "<TR>",
+// headings left open, a doubled "</TR>"): browsers mend them alike, and the page stays line for line
+// what users compare their old sheets with.
+
+void WriteHead(SheetLines& s) {
+    s.Line("<HTML>");
+    s.Line(" <HEAD>");
+    s.Line("  <TITLE>Gorewright Character Generator " + Esc(program_data.ProgramVersion) + " " +
+           Esc(current_character.CHARACTER_NAME) + "</TITLE>");
+    s.Line(" </HEAD>");
+    s.Line("<BODY>");
+}
+
+void WriteCharacterInformation(SheetLines& s) {
+    const Character_Class& pc = current_character;
+    const CharacterRace* race = pc.pRace;
+    s.BoxOpen();
+    s.Line("<TABLE WIDTH=100% VALIGN=MIDDLE ALIGN=CENTER>");
+    s.Line("<TR>");
+    s.Line("<TR>");
+    s.Line("<TD COLSPAN=4><BIG><B><CENTER>Character Information</TD>");
+    s.Line("</TR>");
+    s.Line("<TD ALIGN=LEFT>Character: " + Esc(pc.CHARACTER_NAME) + "</TD>");
+    s.Line("<TD COLSPAN=3 ALIGN=LEFT>Player: </TD>");
+    s.Line("</TR>");
+    s.Line("<TR>");
+    s.Line("<TD ALIGN=LEFT>Race: " + (race ? Esc(race->NAME) : std::string()) + "</TD>");
+    s.Line("<TD COLSPAN=2 ALIGN=LEFT>Class: " + Esc(pc.CLASS_LONG_NAME) + "</TD>");
+    s.Line("<TD ALIGN=LEFT>Level: " + Num(pc.LEVEL) + "</TD>");
+    s.Line("</TR>");
+    s.Line("<TR>");
+    s.Line("<TD ALIGN=LEFT>Homeland: </TD>");
+    s.Line("<TD COLSPAN=3 ALIGN=LEFT>Alignment: " + Esc(pc.ALIGNMENT) + "</TD>");
+    s.Line("</TR>");
+    s.Line("<TR>");
+    s.Line("<TD ALIGN=LEFT>Liege/Patron: </TD>");
+    s.Line("<TD COLSPAN=3 ALIGN=LEFT>Patron Gawd:</TD>");
+    s.Line("</TR>");
+    s.Line("<TR>");
+    s.Line("<TD ALIGN=LEFT>Social Class: " + Esc(pc.SOCIAL_CLASS) + "</TD>");
+    s.Line("<TD COLSPAN=3 ALIGN=LEFT>Family/Clan: </TD>");
+    s.Line("</TR>");
+    s.Line("<TR>");
+    s.Line("<TD ALIGN=LEFT>Height: " + Num(pc.CHARACTER_HEIGHT) + "</TD>");
+    s.Line("<TD COLSPAN=3 ALIGN=LEFT>Weight: " + Num(pc.CHARACTER_WEIGHT) + " lbs.</TD>");
+    s.Line("</TR>");
+    s.Line("<TR>");
+    s.Line("<TD ALIGN=LEFT>Sex: " + (race ? Esc(race->SEX) : std::string()) + "</TD>");
+    s.Line("</TR>");
+    s.Line("<TR>");
+    s.Line("<TD ALIGN=LEFT>Birth Date:</TD>");
+    s.Line("<TD COLSPAN=2 ALIGN=LEFT>Handedness: " + Esc(pc.HANDEDNESS) + "</TD>");
+    s.Line("<TD ALIGN=LEFT>Age: " + Num(pc.AGE) + "</TD>");
+    s.Line("</TR>");
+    s.Line("<TR>");
+    s.Line("<TD ALIGN=LEFT>Appearance: </TD>");
+    s.Line("</TR>");
+    s.Line("</TABLE>");
+    s.Line("</TD></TR></TABLE><BR>");
+}
+
+// The markup of one modifier's label and value cells; most take one column each.
+struct ModifierCells {
+    const char* labelOpen;
+    const char* valueOpen;
+    const char* valueEnd;
+};
+
+ModifierCells CellsFor(const std::string& key) {
+    static const char* const one = "<TD ALIGN=LEFT ><SMALL>";
+    static const char* const two = "<TD COLSPAN=2 ALIGN=LEFT ><SMALL>";
+    static const char* const three = "<TD COLSPAN=3 ALIGN=LEFT ><SMALL>";
+    static const char* const single = "<TD COLSPAN=1 ALIGN=LEFT ><SMALL>";
+    static const struct {
+        const char* key;
+        ModifierCells cells;
+    } wide[] = {
+        {"Defense_adj", {two, two, "</TD>"}},      {"Reaction_adj", {single, three, "</TD>"}},
+        {"Missile_adj", {single, three, "</TD>"}}, {"HP_Adj", {one, one, " </TD>"}},
+        {"Magical_Defense", {two, one, "</TD>"}},  {"Bonus_Spells", {one, two, "</TD>"}},
+        {"Max_Henchmen", {two, one, "</TD>"}},     {"Loyalty_Base", {one, two, "</TD>"}},
+    };
+    for (const auto& w : wide)
+        if (key == w.key)
+            return w.cells;
+    return {one, one, "</TD>"};
+}
+
+std::string ScoreText(size_t ability) {
+    const Character_Class& pc = current_character;
+    return Num(pc.ABILITY_BASE[ability]) + "/" + Num(pc.ABILITY_PERC[ability]);
+}
+
+void WriteAbilities(SheetLines& s) {
+    const Character_Class& pc = current_character;
+    s.BoxOpen();
+    s.Line("<TABLE WIDTH=100% VALIGN=MIDDLE ALIGN=CENTER>");
+    s.Line("<TR>");
+    s.Line("<TD COLSPAN=15><BIG><B><CENTER>Abilities</TD>");
+    s.Line("</TR>");
+    const std::vector<AbilityRow>& rows = AbilityRows();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const AbilityRow& row = rows[i];
+        s.Line("<TR>");
+        s.Line(std::string("<TD ALIGN=RIGHT><BIG><B>") + row.abbr + "</B>:</TD>");
+        s.Line("<TD ALIGN=LEFT>" + ScoreText(i) + "</TD>");
+        if (!row.lookUp) {
+            s.Line("<TD COLSPAN=13 ALIGN=LEFT></TD>");
+            s.Line("</TR>");
+            continue;
+        }
+        s.Line("<TD ALIGN=LEFT></TD>");
+        for (const AbilityModifier& m : row.modifiers) {
+            const ModifierCells cells = CellsFor(m.key);
+            s.Line(std::string(cells.labelOpen) + m.label + "</TD>");
+            s.Line(cells.valueOpen + Esc(row.lookUp(m.key, pc.ABILITY_BASE[i], pc.ABILITY_PERC[i])) +
+                   cells.valueEnd);
+        }
+        s.Line("</TR>");
+    }
+    s.Line("<TR>");
+    s.Line("<TD ALIGN=RIGHT><BIG><B>HON</B>:</TD>");
+    s.Line("<TD ALIGN=LEFT>" + Num(pc.HONOR_BASE) + "</TD>");
+    s.Line("<TD ALIGN=LEFT></TD>");
+    s.Line("<TD COLSPAN=2 ALIGN=LEFT><BIG><B>FAME</B>:</TD>");
+    s.Line("<TD COLSPAN=10 ALIGN=LEFT>" + Esc(pc.HONOR_DICE_TEXT) + "</TD>");
+    s.Line("</TR>");
+    s.Line("</TABLE>");
+    s.Line("</TD></TR></TABLE>");
+    s.Line("<BR>");
+}
+
+void WriteHitPoints(SheetLines& s) {
+    s.ListOpen("Hit Points");
+    s.Line("<LI>Hit Points: " + Num(current_character.HIT_POINTS));
+    s.ListClose();
+}
+
+void WriteExperience(SheetLines& s) {
+    s.ListOpen("Experience Points");
+    for (const ClassDataItem* c = ClassDataItem::First(); c; c = c->pNext.get())
+        s.Line("<LI>" + Esc(c->CLASS_NAME) + ": " + FormatGeneral(c->CLASS_EXP));
+    s.ListClose();
+}
+
+void WriteSavingThrows(SheetLines& s) {
+    const std::vector<SavingThrow> throws = SavingThrows();
+    const auto cell = [&s, &throws](size_t i) {
+        const bool wide = i == 10 || i == 11; // Breath Weapon and Apology
+        s.Line(std::string(wide ? "<TD COLSPAN=2 ALIGN=LEFT>" : "<TD ALIGN=LEFT>") + throws[i].saveName +
+               ": " + Num(throws[i].value) + "</TD>");
+    };
+    s.BoxOpen();
+    s.Line("<TABLE WIDTH=100% ALIGN=CENTER>");
+    s.Line("<TR>");
+    s.Line("<TD COLSPAN=5><BIG><B><CENTER>Saving Throws</TD>");
+    s.Line("<TR>");
+    for (size_t i = 0; i < 5; ++i)
+        cell(i);
+    s.Line("</TR>");
+    s.Line("<TR>");
+    for (size_t i = 5; i < 10; ++i)
+        cell(i);
+    s.Line("<TR>");
+    for (size_t i = 10; i < 13; ++i)
+        cell(i);
+    s.Line("</TR>");
+    s.Line("</TR>");
+    s.Line("</TABLE>");
+    s.BoxClose();
+}
+
+void WriteMovement(SheetLines& s) {
+    const MovementRates m = CharacterMovement();
+    s.BoxOpen();
+    s.Line("<TABLE VALIGN=MIDDLE ALIGN=CENTER WIDTH=100%>");
+    s.Line("<TR>");
+    s.Line("<TD COLSPAN=8><BIG><B><CENTER>Movement and Encumbrance</TD></TR>");
+    s.Line("<TR>");
+    s.Line("<TD ALIGN=LEFT>Encumbrance:</TD>");
+    for (const char* heading : {"Unencumbered", "Light", "Moderate", "Heavy", "Severe", "Jog", "Run"})
+        s.Line(std::string("<TD ALIGN=CENTER>") + heading + "</TD>");
+    s.Line("</TR>");
+    s.Line("<TR>");
+    s.Line("<TD ALIGN=LEFT>Weight (lbs):</TD>");
+    s.Line("<TD ALIGN=CENTER>0-" + Esc(m.allowance) + "</TD>");
+    for (const std::string* load : {&m.lightLoad, &m.moderateLoad, &m.heavyLoad, &m.severeLoad})
+        s.Line("<TD ALIGN=CENTER>" + Esc(*load) + "</TD>");
+    s.Line("<TD ALIGN=CENTER></TD>");
+    s.Line("<TD ALIGN=CENTER></TD>");
+    s.Line("</TR>");
+    s.Line("<TR>");
+    s.Line("<TD ALIGN=LEFT>Movement:</TD>");
+    s.Line("<TD ALIGN=CENTER>" + Num(m.unencumbered) + "</TD>");
+    s.Line("<TD ALIGN=CENTER>" + FormatGeneral(m.light) + "</TD>");
+    s.Line("<TD ALIGN=CENTER>" + Num(m.moderate) + "</TD>");
+    s.Line("<TD ALIGN=CENTER>" + Num(m.heavy) + "</TD>");
+    s.Line("<TD ALIGN=CENTER>1</TD>");
+    s.Line("<TD ALIGN=CENTER>x2</TD>");
+    s.Line("<TD ALIGN=CENTER>x3</TD>");
+    s.Line("</TR>");
+    s.Line("<TR>");
+    s.Line("<TD COLSPAN=10 ALIGN=LEFT>Currently carrying  </TD>");
+    s.Line("</TR>");
+    s.Line("</TABLE>");
+    s.BoxClose();
+}
+
+void WriteRacialAbilities(SheetLines& s) {
+    const RacialTexts racial = CharacterRacialTexts();
+    const auto items = [&s](const std::vector<std::string>& texts) {
+        for (const std::string& t : texts)
+            s.Line("<LI>" + Esc(t));
+    };
+    s.BoxOpen();
+    s.Line("<TABLE VALIGN=MIDDLE WIDTH=100% ALIGN=CENTER>");
+    s.Line("<TR>");
+    s.Line("<TD><BIG><B><CENTER>Racial Abilities</TD>");
+    s.Line("</TR>");
+    s.Line("<TR>");
+    s.Line("<TD><B>Racial Bonuses</TD>");
+    s.Line("<TR>");
+    s.Line("<TD>");
+    items(racial.bonuses);
+    s.Line("</TD>");
+    s.Line("</TR>");
+    s.Line("<TD><B>Talents</TD>");
+    s.Line("<TR><TD>");
+    items(racial.talents);
+    s.Line("</TD>");
+    s.Line("</TR>");
+    s.Line("<TD><B>The Downside</TD>");
+    s.Line("<TR><TD>");
+    items(racial.downsides);
+    s.Line("</TD>");
+    s.Line("</TR>");
+    s.Line("</TABLE>");
+    s.Line("</TD>");
+    s.Line("</TR></TABLE>");
+    s.Line("<BR>");
+}
+
+} // namespace
+
+std::string CharacterHTMLText() {
+    SheetLines sheet;
+    WriteHead(sheet);
+    WriteCharacterInformation(sheet);
+    WriteAbilities(sheet);
+    WriteHitPoints(sheet);
+    WriteExperience(sheet);
+    WriteSavingThrows(sheet);
+    WriteMovement(sheet);
+    WriteRacialAbilities(sheet);
+    WriteSheetDetails(sheet);
+    return std::move(sheet.Text());
+}
+
+bool CreateHTMLSheet(const std::string& characterName) {
+    return SaveCharacterFile("CharacterHTML", characterName, ".html", [](std::string& bytes) {
+        bytes = CharacterHTMLText();
+        return true;
+    });
+}

@@ -1,0 +1,271 @@
+// The character sheet from the class-dependent boxes to the end of the page.
+#include <vector>
+
+#include "app/character.h"
+#include "catalog/equipment_catalog.h"
+#include "files/character_derived_values.h"
+#include "files/sheet_lines.h"
+
+namespace {
+
+// The number of equipment groups the inventory always shows, whatever the catalogue names.
+constexpr size_t kEquipmentGroups = 21;
+
+struct BackgroundRow {
+    const char* label;
+    const std::string* value;
+};
+
+// A background block inside a sourcebook box: its title, a spacer, one row per value.
+void WriteBackground(SheetLines& s, const char* title, const std::vector<BackgroundRow>& rows) {
+    s.Line(std::string("<TR><TD COLSPAN=10><CENTER>") + title + "</CENTER></TD></TR><TR><P></TR>");
+    s.Line("<TR><TD COLSPAN=10></TD></TR><TR><P></TR>");
+    for (const BackgroundRow& r : rows)
+        s.Line(std::string("<TR><TD COLSPAN=10>") + r.label + Esc(*r.value) + "</TD></TR>");
+    s.Line("<TR></TR>");
+}
+
+void WriteMagicUserBackground(SheetLines& s) {
+    const Character_Class& pc = current_character;
+    WriteBackground(s, "Magic-User Background",
+                    {{"Location of School: ", &pc.SCHOOL_LOCATION},
+                     {"Type of School: ", &pc.SCHOOL_TYPE},
+                     {"Quality of Master, Nurture: ", &pc.MASTER_QUALITY_NURTURE},
+                     {"Quality of Master, Education: ", &pc.MASTER_QUALITY_EDUCATION},
+                     {"Graduating Class Size: ", &pc.CLASS_SIZE},
+                     {"Classroom Equipment: ", &pc.CLASS_EQUIPMENT},
+                     {"Graduating Rank: ", &pc.CLASS_RANK},
+                     {"Final Outcome: ", &pc.FINAL_OUTCOME}});
+}
+
+void WriteClericBackground(SheetLines& s) {
+    const Character_Class& pc = current_character;
+    WriteBackground(s, "Cleric Background",
+                    {{"The Call: ", &pc.PA_THE_CALL},
+                     {"Type of Ecclesiastical Training: ", &pc.PA_SCHOOL_TYPE},
+                     {"Competency of Reverend Superior: ", &pc.PA_REVEREND_SUPERIOR_COMPETENCY},
+                     {"Personality of Reverend Superior: ", &pc.PA_REVEREND_SUPERIOR_PERSONALITY},
+                     {"Religious Accoutrements: ", &pc.PA_ACCOUTREMENTS},
+                     {"Location of Residency: ", &pc.PA_RESIDENCY_LOCATION},
+                     {"Results of Residency: ", &pc.PA_RESIDENCY_RESULTS},
+                     {"Quality of Education Final Results: ", &pc.PA_FINAL_RESULTS}});
+}
+
+void WriteFighterBackground(SheetLines& s) {
+    const Character_Class& pc = current_character;
+    // Shorter event lists than the rows give empty rows, so the block always has its shape.
+    const std::vector<std::string> accidents = EventLines(pc.ACCIDENT_EVENT, 2);
+    const std::vector<std::string> war = EventLines(pc.WAR_EVENT, 3);
+    const std::vector<std::string> tour = EventLines(pc.NONCOMBAT_EVENT, 4);
+    const char* const tourLabel = "Notable Events During Non-Combat Tour of Duty: ";
+    WriteBackground(s, "Fighter Background",
+                    {{"Type of Training Camp: ", &pc.CAMP_TYPE},
+                     {"Quality of Basic Training: ", &pc.CAMP_QUALITY},
+                     {"Results of Basic Training: ", &pc.CAMP_RESULTS},
+                     {"Training Accident: ", &accidents[0]},
+                     {"Training Accident: ", &accidents[1]},
+                     {"Specialty Assignment: ", &pc.SPECIALTY_ASSIGNMENT},
+                     {"Quality of Advanced Individual Training: ", &pc.AIT_QUALITY},
+                     {"State of Hostilities: ", &pc.STATE_OF_HOSTILITIES},
+                     {"War: ", &war[0]},
+                     {"War: ", &war[1]},
+                     {"War: ", &war[2]},
+                     {"Local Attitude to Occupying Force: ", &pc.OCCUPYING_FORCE_ATTITUDE},
+                     {"Notable Events During Occupation: ", &pc.OCCUPATION_EVENT},
+                     {"Notable Events to Quell Guerilla Movement: ", &pc.GUERILLA_EVENT},
+                     {tourLabel, &tour[0]},
+                     {tourLabel, &tour[1]},
+                     {tourLabel, &tour[2]},
+                     {tourLabel, &tour[3]}});
+}
+
+// A sourcebook box: its title line, the background when the book's flag is set, and nothing else.
+void WriteBookBox(SheetLines& s, const char* title, bool withBackground, void (*background)(SheetLines&)) {
+    s.BoxOpen();
+    s.Line(std::string("<TABLE WIDTH=100% ALIGN=CENTER><TR><TD COLSPAN=10><BIG><B><CENTER>") + title +
+           "</CENTER></BIG></B><BR>");
+    if (withBackground)
+        background(s);
+    s.Line("</TR>");
+    s.Line("</TABLE>");
+    s.BoxClose();
+}
+
+void WriteThiefAbilities(SheetLines& s) {
+    static const char* const skills[] = {"Pick Pockets", "Open Locks",    "Find Traps",
+                                         "Remove Traps", "Move Silently", "Hide in Shadows",
+                                         "Detect Noise", "Climb Walls",   "Read Languages"};
+    const Character_Class& pc = current_character;
+    s.BoxOpen();
+    s.Line("<TABLE  VALIGN=MIDDLE WIDTH=100% ALIGN=CENTER>");
+    s.Line("<TR>");
+    s.Line("<TD COLSPAN=10><BIG><CENTER>Thief Abilities</TD>");
+    s.Line("</TR>");
+    s.Line("<TR>");
+    s.Line("<TD><B>SKILL</TD>");
+    for (const char* skill : skills)
+        s.Line(std::string("<TD ALIGN=CENTER>") + skill + "</TD>");
+    s.Line("</TR>");
+    // Armor changes nothing yet, so the no-armor row repeats the base values.
+    for (const char* rowHead : {"<TD><B>BASE</TD>", "<TD><SMALL>No Armor</TD>"}) {
+        s.Line("<TR>");
+        s.Line(rowHead);
+        for (const int32_t value : pc.THIEF_SKILLS)
+            s.Line("<TD ALIGN=CENTER>" + Num(value) + "%</TD>");
+        s.Line("</TR>");
+    }
+    s.Line("</TABLE>");
+    s.BoxClose();
+}
+
+void WriteQuirks(SheetLines& s) {
+    if (!QuirkDataItem::First())
+        return;
+    s.ListOpen("Quirks and Flaws");
+    std::string prefix = "<UL>"; // opens the first item's line
+    for (const QuirkDataItem* q = QuirkDataItem::First(); q; q = q->pNext.get()) {
+        s.Line(prefix + "<LI>" + Esc(q->name) + (q->value > 1 ? "x" + Num(q->value) : std::string()));
+        prefix.clear();
+    }
+    s.Line("</UL>");
+    s.ListClose();
+}
+
+const char* ProficiencyLevel(int32_t value) {
+    switch (value) {
+    case 1:
+        return ": Basic";
+    case 2:
+        return ": Specialized";
+    case 3:
+        return ": Mastery";
+    case 4:
+        return ": Grand Mastery";
+    default:
+        return "";
+    }
+}
+
+std::string TalentText(const TalentDataItem& t) {
+    if (t.name.find("Bonus") != std::string::npos)
+        return Esc(t.name) + " x" + Num(t.value);
+    if (t.name.find("Lucky") != std::string::npos)
+        return Esc(t.name) + " d" + Num(t.value);
+    return Esc(t.name);
+}
+
+// One sub-list of the skills box, written only when its list holds something.
+template <class Node, class ItemText> void WriteSubList(SheetLines& s, const char* title, ItemText itemText) {
+    if (!Node::First())
+        return;
+    s.Line(std::string("<UL><LI><BIG><B>") + title + "</BIG></B><UL>");
+    for (const Node* n = Node::First(); n; n = n->pNext.get())
+        s.Line("<LI>" + itemText(*n));
+    s.Line("</UL></UL>");
+}
+
+void WriteSkillsTalentsProficiencies(SheetLines& s) {
+    if (!ProfDataItem::First() && !TalentDataItem::First() && !SkillDataItem::First())
+        return;
+    s.ListOpen("Skills, Talents and Proficiencies");
+    WriteSubList<ProfDataItem>(s, "Weapon Proficiencies",
+                               [](const ProfDataItem& p) { return Esc(p.name) + ProficiencyLevel(p.value); });
+    WriteSubList<TalentDataItem>(s, "Talents", TalentText);
+    WriteSubList<SkillDataItem>(
+        s, "Skills", [](const SkillDataItem& k) { return Esc(k.name) + " " + Num(k.value) + "%"; });
+    s.ListClose();
+}
+
+void WriteEquipmentGroups(SheetLines& s) {
+    if (!EquipDataItem::First())
+        return;
+    const CharacterEquip* categories = CharacterEquip::Find("Categories");
+    // A missing or short category list leaves the group unnamed; its items are still listed.
+    const auto groupName = [categories](size_t k) {
+        return categories && k < categories->CATEGORY.size() ? Esc(categories->CATEGORY[k]) : std::string();
+    };
+    for (size_t k = 0; k < kEquipmentGroups; ++k) {
+        s.Line("<UL>" + groupName(k));
+        for (const EquipDataItem* item = EquipDataItem::First(); item; item = item->pNext.get()) {
+            const CharacterEquip* entry = CharacterEquip::Find(item->name);
+            if (!entry || entry->TABLEID != static_cast<int32_t>(k + 1) || item->value < 1)
+                continue;
+            s.Line(item->value == 1 ? Esc(item->name) : Esc(item->name) + " x" + Num(item->value));
+        }
+        s.Line("</UL>");
+    }
+}
+
+void WriteInventory(SheetLines& s) {
+    const Character_Class& pc = current_character;
+    s.ListOpen("Inventory");
+    s.Line("<UL><B>Coins & Money</B>");
+    const struct {
+        int32_t count;
+        const char* unit;
+    } coins[] = {{pc.GOLDCOINS, " gold pieces"},
+                 {pc.SILVERCOINS, " silver pieces"},
+                 {pc.COPPERCOINS, " copper pieces"}};
+    for (const auto& c : coins)
+        if (c.count > 0)
+            s.Line("<LI>" + Num(c.count) + c.unit);
+    const struct {
+        const char* label;
+        const std::string& value;
+    } inherited[] = {
+        {"Inherited Weapon: ", pc.INHERITED_WEAPON},
+        {"Inherited Armor: ", pc.INHERITED_ARMOR},
+        {"Inherited Shield/Helmet: ", pc.INHERITED_SHIELDHELMET},
+        {"Inherited Mount: ", pc.INHERITED_MOUNT},
+        {"Inherited Deed: ", pc.INHERITED_DEED},
+    };
+    for (const auto& i : inherited)
+        if (!i.value.empty())
+            s.Line(i.label + Esc(i.value));
+    if (pc.HEREDITARY_DEBT != 0)
+        s.Line("<LI>Hereditary Debt: " + Num(pc.HEREDITARY_DEBT));
+    s.Line("</UL>");
+    WriteEquipmentGroups(s);
+    s.ListClose();
+}
+
+void WriteFamily(SheetLines& s) {
+    const Character_Class& pc = current_character;
+    s.ListOpen("Family Information");
+    s.Line("<LI>Father: " + Esc(pc.FATHER_STATUS) + ", " + Esc(pc.FATHER_QUALITY));
+    s.Line("<LI>Mother: " + Esc(pc.MOTHER_STATUS) + ", " + Esc(pc.MOTHER_QUALITY));
+    s.Line("<LI>Step Parent: " + Esc(pc.STEPPARENT));
+    s.Line("<LI>Birth Order: " + Esc(pc.BIRTH_ORDER));
+    for (size_t i = 0; i < 9; ++i)
+        s.Line("<LI>SIBLING " + Num(static_cast<int32_t>(i + 1)) + ": " + Esc(pc.SIBLING_TEXT[i].str()));
+    s.Line("</TD>");
+    s.Line("</TR>");
+    s.Line("</TABLE>");
+    s.Line("</TD>");
+    s.Line("</TR>");
+    s.Line("</TABLE>");
+}
+
+} // namespace
+
+void WriteSheetDetails(SheetLines& s) {
+    const ClassBlocks blocks = CharacterClassBlocks();
+    if (blocks.magicUser)
+        WriteBookBox(s, "Spells Known", blocks.magicUserBackground, WriteMagicUserBackground);
+    if (blocks.cleric)
+        WriteBookBox(s, "Priest's Almanac", blocks.clericBackground, WriteClericBackground);
+    if (blocks.fighter)
+        WriteBookBox(s, "Warlord's Almanac", blocks.fighterBackground, WriteFighterBackground);
+    if (blocks.thief)
+        WriteThiefAbilities(s);
+    WriteQuirks(s);
+    WriteSkillsTalentsProficiencies(s);
+    WriteInventory(s);
+    WriteFamily(s);
+    s.Line("<P>");
+    s.Line(kProgramCreditsNotice);
+    s.Line("<BR>");
+    s.Line(kGameRightsNotice);
+    s.Line("</BODY>");
+    s.Line("</HTML>");
+}
