@@ -46,6 +46,7 @@ wxEND_EVENT_TABLE()
     EquipFrame::EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL) {
     SetIcon(SampleIcon());
+    InCreation = program_data.WizardState > 0;
     Labels[0] = new wxStaticText(this, ID_EQUIP_FILTER_LABEL, "Equipment Filter", wxPoint(5, 10),
                                  wxSize(200, kLabelHeight));
     FilterBox = new wxComboBox(this, ID_EQUIP_FILTER, "", wxPoint(5, 25), wxSize(200, -1), 0, nullptr,
@@ -72,8 +73,11 @@ wxEND_EVENT_TABLE()
 }
 
 EquipFrame::~EquipFrame() {
-    if (!Continued)
+    // A window that edited a finished character leaves the state alone: a new creation may have begun.
+    if (!Continued && InCreation)
         EndStepWindow(kSlotEquipment, this, false);
+    else if (!Continued)
+        ReleaseFrameSlot(kSlotEquipment, this);
     sendequiptotree();
 }
 

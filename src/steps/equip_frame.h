@@ -26,8 +26,8 @@ enum EquipFrameId {
 class EquipFrame : public wxFrame {
 public:
     EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
-    // Closing the window ends the creation (unless it was left through Continue) and frees slot 18
-    // while it holds this window; the equipment is pushed to the tree in every case.
+    // Closing the window (unless it was left through Continue) frees slot 18 while it holds this window
+    // and ends the creation when it was opened during one; the equipment is pushed to the tree in every case.
     ~EquipFrame() override;
 
     // Refills the purchased list: the purse, then the owned items. No row is selected afterwards.
@@ -44,6 +44,7 @@ public:
 
 private:
     bool Continued = false;
+    bool InCreation = false; // opened while a creation step was running
     wxComboBox* FilterBox = nullptr;
     wxListCtrl* CatalogueList = nullptr;
     wxListCtrl* PurchasedList = nullptr;

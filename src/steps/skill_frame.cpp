@@ -65,8 +65,8 @@ wxEND_EVENT_TABLE()
     SkillFrame::SkillFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL) {
     SetIcon(SampleIcon());
-    const bool creation = program_data.WizardState > 0;
-    if (creation) {
+    InCreation = program_data.WizardState > 0;
+    if (InCreation) {
         StepMenu = new wxMenu;
         StepMenu->Append(ID_SKILLS_MENU_CONTINUE, "&Continue", "Go on to the next step");
         StepMenu->AppendSeparator();
@@ -92,7 +92,7 @@ wxEND_EVENT_TABLE()
                                  wxSize(200, kLabelHeight));
     OwnedList = new wxListCtrl(this, ID_SKILLS_OWNED, wxPoint(10, 320), wxSize(700, 150),
                                wxLC_REPORT | wxLC_SINGLE_SEL);
-    if (creation) {
+    if (InCreation) {
         Labels[4] = new wxStaticText(this, ID_SKILLS_BP_LABEL, "Building Points", wxPoint(450, 10),
                                      wxSize(kDisplayLabelWidth, kLabelHeight));
         BPDisplay = new wxTextCtrl(this, ID_SKILLS_BP_DISPLAY, "0", wxPoint(kDisplayX, 10), wxSize(55, 15),
@@ -112,9 +112,12 @@ wxEND_EVENT_TABLE()
 }
 
 SkillFrame::~SkillFrame() {
-    // After Continue the creation has moved on and the slot stays taken for the rest of the run.
-    if (!Continued)
+    // After Continue the creation has moved on and the slot stays taken for the rest of the run. A
+    // window that edited a finished character leaves the state alone: a new creation may have begun.
+    if (!Continued && InCreation)
         EndStepWindow(kSlotSkills, this, false);
+    else if (!Continued)
+        ReleaseFrameSlot(kSlotSkills, this);
     sendskillstotree();
     sendprofstotree();
     sendtalentstotree();

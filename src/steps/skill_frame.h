@@ -41,7 +41,8 @@ public:
     // With `WizardState` above 0 the window belongs to the creation and has the Continue/Abort menu,
     // a status bar and the BP display; otherwise it edits a finished character without them.
     SkillFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
-    // Left without Continue, ends the creation and frees slot 10; always pushes the owned lists to the tree.
+    // Left without Continue, frees slot 10 and, when opened during the creation, ends it; always pushes
+    // the owned lists to the tree.
     ~SkillFrame() override;
 
     // Rebuilds the catalogue list for the chosen kind; builds or removes the skill filter.
@@ -67,6 +68,7 @@ private:
     void ShowListing(const ShopListing& listing);
 
     bool Continued = false;
+    bool InCreation = false;               // opened during the creation, with its menu
     std::array<wxStaticText*, 6> Labels{}; // "Select STP", "Skill Filter", "STP Information Box",
                                            // "STPs You have taken", "Building Points", "Proficiency Slots"
     wxTextCtrl* BPDisplay = nullptr;       // in creation only

@@ -214,6 +214,19 @@ TEST_F(FinishingStepsTest, ClosingTheEquipmentEndsTheCreationPushesTheItemsAndTh
     EXPECT_NE(dynamic_cast<EquipFrame*>(VOLDFrames[kSlotEquipment].Live()), nullptr);
 }
 
+TEST_F(FinishingStepsTest, AnEditingWindowClosedDuringANewCreationLeavesItRunning) {
+    program_data.WizardState = 0;
+    wxFrame* skills = OpenSkillFrame();
+    wxFrame* equipment = OpenEquipFrame();
+    program_data.WizardState = 3; // "&New Character" while both are open
+    skills->Close(true);
+    equipment->Close(true);
+    PumpEvents();
+    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_FALSE(VOLDFrames[kSlotSkills].IsSet());
+    EXPECT_FALSE(VOLDFrames[kSlotEquipment].IsSet());
+}
+
 TEST_F(FinishingStepsTest, TheSpendingWindowsOpenWithoutGtkWarnings) {
     testing::internal::CaptureStderr();
     SkillFrame* skills = OpenSkillFrame();
