@@ -345,4 +345,18 @@ TEST_F(FrameStep8Test, TheRandomQuirkStepsContinueOpensTheClassStepInItsSlot) {
     EXPECT_NE(TreeOutline(CurrentTree()).find("Quirks and Flaws\n"), std::string::npos);
 }
 
+// GTK reports a control given less than its minimum size on stderr, and then draws it clipped.
+TEST_F(FrameStep8Test, TheStepAndItsThiefWindowOpenWithoutGtkWarnings) {
+    testing::internal::CaptureStderr();
+    Open();
+    Type({"", "1"});
+    Click(step_, ID_STEP8_APPLY);
+    PickRow("Thief");
+    Click(step_, ID_STEP8_CONTINUE);
+    PumpEvents();
+    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(printed.find("Gtk-"), std::string::npos) << printed;
+    EXPECT_EQ(ThiefWindows().size(), 1u);
+}
+
 } // namespace
