@@ -359,4 +359,47 @@ TEST_F(FrameStep8Test, TheStepAndItsThiefWindowOpenWithoutGtkWarnings) {
     EXPECT_EQ(ThiefWindows().size(), 1u);
 }
 
+TEST_F(FrameStep8Test, TwoThiefClassesGetTwoWindowsEachWritingItsOwnItem) {
+    for (const char* name : {"Assassin", "Thief/Assassin"}) {
+        auto c = std::make_unique<CharacterClass>();
+        c->NAME = name;
+        c->THIEF = 1;
+        c->MINSTR = c->MINDEX = c->MINCON = c->MININT = c->MINWIS = c->MINCHA = c->MINCOM = 3.0f;
+        c->MAXSTR = c->MAXDEX = c->MAXCON = c->MAXINT = c->MAXWIS = c->MAXCHA = c->MAXCOM = 99.0f;
+        c->THIEFSKILLS = "Pick Pockets, Climb Walls";
+        c->THIEFPOINTS[1] = 40;
+        CharacterClass::AddTail(std::move(c));
+    }
+    current_character.pRace->LEVELLIMIT.push_back("Thief/Assassin=9");
+    Open();
+    Type({"", "1"});
+    Click(step_, ID_STEP8_APPLY);
+    PickRow("Thief/Assassin");
+    Click(step_, ID_STEP8_CONTINUE);
+    EXPECT_EQ(ClassItemNames(), (std::vector<std::string>{"Thief", "Assassin"}));
+    const std::vector<ThiefSkills*> windows = ThiefWindows();
+    ASSERT_EQ(windows.size(), 2u);
+    ClassDataItem* thief = ClassDataItem::First();
+    ClassDataItem* assassin = thief->pNext.get();
+    ThiefSkills* assassinWindow = windows[0]->Record() == assassin ? windows[0] : windows[1];
+    ASSERT_EQ(assassinWindow->Record(), assassin);
+
+    // The assassin's window shows the assassin's base values and writes the assassin's item only.
+    const int32_t base = assassin->CLASS_CLIMB_WALLS[0];
+    auto* total = dynamic_cast<wxTextCtrl*>(assassinWindow->FindWindow(ID_THIEF_TOTAL_PP + 7));
+    ASSERT_NE(total, nullptr);
+    EXPECT_EQ(total->GetValue(), std::to_string(base));
+    dynamic_cast<wxTextCtrl*>(assassinWindow->FindWindow(ID_THIEF_ENTRY_PP))->ChangeValue("15");
+    dynamic_cast<wxTextCtrl*>(assassinWindow->FindWindow(ID_THIEF_ENTRY_PP + 7))->ChangeValue("25");
+    Click(assassinWindow, ID_THIEF_CONTINUE);
+    EXPECT_EQ(assassin->CLASS_PICK_POCKETS[1], 15);
+    EXPECT_EQ(assassin->CLASS_CLIMB_WALLS[1], 25);
+    EXPECT_EQ(thief->CLASS_PICK_POCKETS[1], 0);
+    EXPECT_EQ(thief->CLASS_CLIMB_WALLS[1], 0);
+    EXPECT_EQ(total->GetValue(), std::to_string(base + 25));
+    PumpEvents();
+    EXPECT_EQ(ThiefWindows().size(), 1u);
+    EXPECT_EQ(program_data.WizardState, 9);
+}
+
 } // namespace
