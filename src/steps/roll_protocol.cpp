@@ -34,8 +34,13 @@ RolledDice RollOrEnter(int32_t sides, int32_t count, const std::string& message)
 
 RolledDice RollOrEnter(int32_t sides, int32_t count, const std::string& message, const std::string& diceText,
                        int64_t min, int64_t max) {
+    return EnterOwnRoll(DiceRoll(sides, count), message, diceText, min, max);
+}
+
+RolledDice EnterOwnRoll(int32_t rolled, const std::string& message, const std::string& diceText, int64_t min,
+                        int64_t max) {
     RolledDice dice;
-    dice.roll = DiceRoll(sides, count);
+    dice.roll = rolled;
     if (!OwnDiceOn() || max < min)
         return dice;
     const int32_t typed = AskOwnRoll(message, diceText, dice.roll, min, max);

@@ -16,6 +16,7 @@ list(APPEND BK_CORE_SOURCES
     src/steps/character_finish.cpp
     src/steps/equipment_purse.cpp
     src/steps/skill_shop.cpp
+    src/steps/money_rolls.cpp
 )
 list(APPEND BK_UI_SOURCES
     src/steps/frame_fighter_bg.cpp
@@ -27,4 +28,5 @@ list(APPEND BK_UI_SOURCES
     src/steps/frame_step8.cpp
     src/steps/skill_frame.cpp
     src/steps/thief_skills_frame.cpp
+    src/steps/frame_step10.cpp
 )
