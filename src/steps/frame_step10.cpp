@@ -9,6 +9,7 @@
 #include "app/program_data.h"
 #include "app/prompts.h"
 #include "app/text_encoding.h"
+#include "steps/skill_frame.h"
 
 namespace {
 
@@ -76,17 +77,12 @@ void FrameStep10::OnContinue(wxCommandEvent&) {
     HandOverAgeAndMoney();
     continued = true;
     Close(true);
-    OpenSkillsStep();
+    OpenSkillFrame();
 }
 
 void FrameStep10::OnAbort(wxCommandEvent&) {
     program_data.WizardState = 0;
     Close(true);
-}
-
-void OpenSkillsStep() {
-    // The skills step, "Character Creation: Skills Talents & Proficiencies" (731 x 545, slot 10), is not
-    // built yet: the creation stops here with the wizard in state 12.
 }
 
 // clang-format off

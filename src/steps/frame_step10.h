@@ -49,6 +49,3 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
-
-// Where the age-and-money step hands over: the skills step opens here once it exists.
-void OpenSkillsStep();

@@ -7,7 +7,6 @@
 
 #include "app/character.h"
 #include "app/dice.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "app/prompts.h"
@@ -195,8 +194,8 @@ int32_t HandOverAgeAndMoney() {
                                     &pc.INHERITED_MOUNT, &pc.INHERITED_DEED})
         AppendInherited(*item);
     pc.HONOR_BASE = GenerateHonor();
-    std::string line = Format("Your starting Honor is %i", pc.HONOR_BASE);
+    const std::string line = Format("Your starting Honor is %i", pc.HONOR_BASE);
     Prompts().Message(line, "Honor", wxOK | wxCANCEL);
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
+    LogStepLine(line);
     return pc.HONOR_BASE;
 }

@@ -4,9 +4,9 @@
 #include <climits>
 
 #include "app/character.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
+#include "steps/roll_protocol.h"
 #include "ui/ability_scores.h"
 
 namespace {
@@ -101,10 +101,6 @@ const std::vector<HonorDieBand> kHonorDice[kTopLevel] = {
 };
 // clang-format on
 
-void Log(std::string text) {
-    Format_Entry(program_data.BuildingPoints, text, program_data.LogFileName);
-}
-
 // The state word of `honor` at `level`: the thresholds move up with the level.
 const char* HonorState(int32_t level, int32_t honor) {
     const int64_t h = honor;
@@ -146,7 +142,7 @@ int32_t HeritageHonor(const std::string& heritage) {
         modifier = 2;
     else if (heritage == "Great Honor")
         modifier = 5;
-    Log(Format("Modifier for %s Family Heritage to Honor: %+i", heritage.c_str(), modifier));
+    LogStepLine(Format("Modifier for %s Family Heritage to Honor: %+i", heritage.c_str(), modifier));
     return modifier;
 }
 
@@ -181,10 +177,11 @@ int32_t GenerateHonor() {
     for (int32_t score : pc.ABILITY_BASE)
         sum += score;
     const int32_t base = SaturateInt32(sum / 7);
-    Log(Format("Base Honor: %i", base));
+    LogStepLine(Format("Base Honor: %i", base));
 
     const int32_t social = SocialHonorAdjustment(pc.SOCIAL_ID);
-    Log(Format("Acquiring Honor adjustment from Social Class: %s %+i", pc.SOCIAL_CLASS.c_str(), social));
+    LogStepLine(
+        Format("Acquiring Honor adjustment from Social Class: %s %+i", pc.SOCIAL_CLASS.c_str(), social));
     int64_t honor = static_cast<int64_t>(base) + social;
 
     honor += HeritageHonor(pc.FAMILY_HERITAGE);
@@ -193,8 +190,8 @@ int32_t GenerateHonor() {
     const int32_t charismaFraction = pc.ABILITY_PERC[5];
     const int32_t charisma =
         ParseLeadingInt(AbilityScores::GetCharisma("Hon_Mod", charismaScore, charismaFraction));
-    Log(Format("Acquiring Honor adjustment from Charisma %i/%i:  %+i", charismaScore, charismaFraction,
-               charisma));
+    LogStepLine(Format("Acquiring Honor adjustment from Charisma %i/%i:  %+i", charismaScore,
+                       charismaFraction, charisma));
     honor += charisma;
 
     if (pc.CLASS_LONG_NAME == "Battle Mage")
@@ -206,10 +203,10 @@ int32_t GenerateHonor() {
 
     const int32_t bp = HonorBPAdjustment(result);
     program_data.BuildingPoints += static_cast<float>(bp);
-    Log(Format("Acquiring BP adjustment based on Honor of %i: %+i", result, bp));
+    LogStepLine(Format("Acquiring BP adjustment based on Honor of %i: %+i", result, bp));
 
     pc.HONOR_DICE_TEXT = SetHonorDice(1, result);
-    Log(pc.HONOR_DICE_TEXT);
+    LogStepLine(pc.HONOR_DICE_TEXT);
 
     program_data.WizardState = 12;
     return result;

@@ -10,6 +10,7 @@
 #include "catalog/class_catalog.h"
 #include "catalog/race_catalog.h"
 #include "steps/frame_step10.h"
+#include "steps/skill_frame.h"
 #include "support/log_lines.h"
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
@@ -19,11 +20,6 @@
 namespace {
 
 using Kind = ScriptedPrompter::Kind;
-
-// True once the window has been closed: wx deletes a closed frame only at idle time.
-bool Closing(wxWindow* window) {
-    return window->IsBeingDeleted() || wxTheApp->IsScheduledForDestruction(window);
-}
 
 class FrameStep10Test : public GlobalsTest {
 protected:
@@ -224,9 +220,16 @@ TEST_F(FrameStep10Test, ContinueHandsOverTheItemsAndTheHonorThenCloses) {
     EXPECT_TRUE(step_->IsContinued());
     EXPECT_TRUE(Closing(step_));
 
+    // The skills step follows, under the main window in its own slot.
+    auto* skills = dynamic_cast<SkillFrame*>(VOLDFrames[kSlotSkills].Live());
+    ASSERT_NE(skills, nullptr);
+    EXPECT_EQ(skills->GetTitle(), "Character Creation: Skills Talents & Proficiencies");
+    EXPECT_TRUE(skills->IsShown());
+
     PumpEvents();
     EXPECT_EQ(VOLDFrames[kSlotStep10].Live(), nullptr);
     EXPECT_FALSE(VOLDFrames[kSlotStep10].IsSet());
+    EXPECT_EQ(VOLDFrames[kSlotSkills].Live(), skills);
     EXPECT_EQ(program_data.WizardState, 12) << "a continued step does not end the creation";
 }
 
