@@ -124,6 +124,22 @@ void AssignByKey(const std::vector<CatalogKey<Entry>>& keys, std::string_view ta
     }
 }
 
+// The body of every kind's xmlConvert: a line that carries an element goes to the kind's xmlAssign.
+template <class Entry> void ConvertCatalogLine(std::string_view line, Entry& entry) {
+    std::string_view tag, value;
+    if (SplitCatalogLine(line, tag, value))
+        Entry::xmlAssign(value, tag, entry);
+}
+
+// The body of every kind's file parser: the lines of `file` up to `endTag`, each through the kind's
+// xmlConvert.
+template <class Entry>
+void ParseCatalogEntry(const std::filesystem::path& file, std::string_view endTag, Entry& entry,
+                       size_t lineLimit = kCatalogLineLimit) {
+    ReadCatalogFile(file, endTag, lineLimit,
+                    [&entry](std::string_view line) { Entry::xmlConvert(line, entry); });
+}
+
 // The conversions. A whole number follows atoi's leading-digits rule but saturates at the 32-bit
 // limits; a real number follows atof's rule in the "C" locale and saturates at the float limits.
 int32_t CatalogWhole(std::string_view value);

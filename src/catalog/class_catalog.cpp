@@ -82,14 +82,11 @@ void CharacterClass::LoadClass(const std::filesystem::path& startFolder) {
 }
 
 void CharacterClass::ParseCXML(const std::filesystem::path& file, CharacterClass& entry) {
-    ReadCatalogFile(file, "</CHARACTER_CLASS", kCatalogLineLimit,
-                    [&entry](std::string_view line) { xmlConvert(line, entry); });
+    ParseCatalogEntry(file, "</CHARACTER_CLASS", entry);
 }
 
 void CharacterClass::xmlConvert(std::string_view line, CharacterClass& entry) {
-    std::string_view tag, value;
-    if (SplitCatalogLine(line, tag, value))
-        xmlAssign(value, tag, entry);
+    ConvertCatalogLine(line, entry);
 }
 
 void CharacterClass::xmlAssign(std::string_view value, std::string_view tag, CharacterClass& entry) {

@@ -47,14 +47,11 @@ void CharacterEquip::LoadEquip(const std::filesystem::path& startFolder) {
 }
 
 void CharacterEquip::ParseEquipXML(const std::filesystem::path& file, CharacterEquip& entry) {
-    ReadCatalogFile(file, "</CHARACTER_EQUIP", kCatalogLineLimit,
-                    [&entry](std::string_view line) { xmlConvert(line, entry); });
+    ParseCatalogEntry(file, "</CHARACTER_EQUIP", entry);
 }
 
 void CharacterEquip::xmlConvert(std::string_view line, CharacterEquip& entry) {
-    std::string_view tag, value;
-    if (SplitCatalogLine(line, tag, value))
-        xmlAssign(value, tag, entry);
+    ConvertCatalogLine(line, entry);
 }
 
 void CharacterEquip::xmlAssign(std::string_view value, std::string_view tag, CharacterEquip& entry) {
@@ -62,8 +59,5 @@ void CharacterEquip::xmlAssign(std::string_view value, std::string_view tag, Cha
 }
 
 CharacterEquip* CharacterEquip::Find(std::string_view text) {
-    for (CharacterEquip* p = First(); p; p = p->pNext.get())
-        if (p->NAME.find(text) != std::string::npos)
-            return p;
-    return nullptr;
+    return FindFirstContaining(First(), text, EntryName<CharacterEquip>);
 }

@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "catalog/catalog_list.h"
+
 namespace {
 
 template <class Node> const std::string& NameOf(const Node& node) {
@@ -75,10 +77,8 @@ template <class Node> void DataList<Node>::Clear() {
 }
 
 template <class Node> Node* DataList<Node>::Find(const std::string& text) const {
-    for (Node* p = pHead.get(); p; p = p->pNext.get())
-        if (NameOf(*p).find(text) != std::string::npos)
-            return p;
-    return nullptr;
+    return FindFirstContaining(pHead.get(), text,
+                               [](const Node& node) -> const std::string& { return NameOf(node); });
 }
 
 template <class Node> size_t DataList<Node>::Count() {

@@ -82,14 +82,11 @@ void CharacterRace::LoadRace(const std::filesystem::path& startFolder) {
 }
 
 void CharacterRace::ParseRaceXML(const std::filesystem::path& file, CharacterRace& entry) {
-    ReadCatalogFile(file, "</CHARACTER_RACE", kCatalogLineLimit,
-                    [&entry](std::string_view line) { xmlConvert(line, entry); });
+    ParseCatalogEntry(file, "</CHARACTER_RACE", entry);
 }
 
 void CharacterRace::xmlConvert(std::string_view line, CharacterRace& entry) {
-    std::string_view tag, value;
-    if (SplitCatalogLine(line, tag, value))
-        xmlAssign(value, tag, entry);
+    ConvertCatalogLine(line, entry);
 }
 
 void CharacterRace::xmlAssign(std::string_view value, std::string_view tag, CharacterRace& entry) {

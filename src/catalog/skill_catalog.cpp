@@ -11,13 +11,6 @@ using P = CharacterSpell;
 const CatalogKind<CharacterSkill> kSkillKind{"Skills", "*_Skill.qxf", true, &CharacterSkill::ParseSkillXML};
 const CatalogKind<CharacterSpell> kSpellKind{"Spells", "*_Spell.qxf", false, &CharacterSpell::ParseSpellXML};
 
-template <class Entry> Entry* FindByName(Entry* first, std::string_view text) {
-    for (Entry* p = first; p; p = p->pNext.get())
-        if (p->NAME.find(text) != std::string::npos)
-            return p;
-    return nullptr;
-}
-
 } // namespace
 
 const std::vector<CatalogKey<CharacterSkill>>& CharacterSkill::Keys() {
@@ -50,14 +43,11 @@ void CharacterSkill::LoadSkill(const std::filesystem::path& startFolder) {
 }
 
 void CharacterSkill::ParseSkillXML(const std::filesystem::path& file, CharacterSkill& entry) {
-    ReadCatalogFile(file, "</CHARACTER_SKILL", kCatalogLineLimit,
-                    [&entry](std::string_view line) { xmlConvert(line, entry); });
+    ParseCatalogEntry(file, "</CHARACTER_SKILL", entry);
 }
 
 void CharacterSkill::xmlConvert(std::string_view line, CharacterSkill& entry) {
-    std::string_view tag, value;
-    if (SplitCatalogLine(line, tag, value))
-        xmlAssign(value, tag, entry);
+    ConvertCatalogLine(line, entry);
 }
 
 void CharacterSkill::xmlAssign(std::string_view value, std::string_view tag, CharacterSkill& entry) {
@@ -65,7 +55,7 @@ void CharacterSkill::xmlAssign(std::string_view value, std::string_view tag, Cha
 }
 
 CharacterSkill* CharacterSkill::Find(std::string_view text) {
-    return FindByName(First(), text);
+    return FindFirstContaining(First(), text, EntryName<CharacterSkill>);
 }
 
 const std::vector<CatalogKey<CharacterSpell>>& CharacterSpell::Keys() {
@@ -95,14 +85,11 @@ void CharacterSpell::LoadSpell(const std::filesystem::path& startFolder) {
 }
 
 void CharacterSpell::ParseSpellXML(const std::filesystem::path& file, CharacterSpell& entry) {
-    ReadCatalogFile(file, "</CHARACTER_SPELL", kCatalogLineLimit,
-                    [&entry](std::string_view line) { xmlConvert(line, entry); });
+    ParseCatalogEntry(file, "</CHARACTER_SPELL", entry);
 }
 
 void CharacterSpell::xmlConvert(std::string_view line, CharacterSpell& entry) {
-    std::string_view tag, value;
-    if (SplitCatalogLine(line, tag, value))
-        xmlAssign(value, tag, entry);
+    ConvertCatalogLine(line, entry);
 }
 
 void CharacterSpell::xmlAssign(std::string_view value, std::string_view tag, CharacterSpell& entry) {
@@ -110,5 +97,5 @@ void CharacterSpell::xmlAssign(std::string_view value, std::string_view tag, Cha
 }
 
 CharacterSpell* CharacterSpell::Find(std::string_view text) {
-    return FindByName(First(), text);
+    return FindFirstContaining(First(), text, EntryName<CharacterSpell>);
 }

@@ -12,14 +12,6 @@ const CatalogKind<CharacterTalent> kTalentKind{"Talents", "*_Talent.qxf", true,
                                                &CharacterTalent::ParseTalentXML};
 const CatalogKind<CharacterProf> kProfKind{"Proficiencies", "*_Prof.qxf", true, &CharacterProf::ParseProfXML};
 
-// These two catalogues always end with the blank entry, which a look-up by name must never return.
-template <class Entry> Entry* FindBeforeLast(Entry* first, std::string_view text) {
-    for (Entry* p = first; p && p->pNext; p = p->pNext.get())
-        if (p->NAME.find(text) != std::string::npos)
-            return p;
-    return nullptr;
-}
-
 } // namespace
 
 const std::vector<CatalogKey<CharacterTalent>>& CharacterTalent::Keys() {
@@ -45,14 +37,11 @@ void CharacterTalent::LoadTalent(const std::filesystem::path& startFolder) {
 }
 
 void CharacterTalent::ParseTalentXML(const std::filesystem::path& file, CharacterTalent& entry) {
-    ReadCatalogFile(file, "</CHARACTER_TALENT", kTalentLineLimit,
-                    [&entry](std::string_view line) { xmlConvert(line, entry); });
+    ParseCatalogEntry(file, "</CHARACTER_TALENT", entry, kTalentLineLimit);
 }
 
 void CharacterTalent::xmlConvert(std::string_view line, CharacterTalent& entry) {
-    std::string_view tag, value;
-    if (SplitCatalogLine(line, tag, value))
-        xmlAssign(value, tag, entry);
+    ConvertCatalogLine(line, entry);
 }
 
 void CharacterTalent::xmlAssign(std::string_view value, std::string_view tag, CharacterTalent& entry) {
@@ -60,7 +49,8 @@ void CharacterTalent::xmlAssign(std::string_view value, std::string_view tag, Ch
 }
 
 CharacterTalent* CharacterTalent::Find(std::string_view text) {
-    return FindBeforeLast(First(), text);
+    // These two catalogues always end with the blank entry, which a look-up by name must never return.
+    return FindFirstContaining(First(), text, EntryName<CharacterTalent>, true);
 }
 
 const std::vector<CatalogKey<CharacterProf>>& CharacterProf::Keys() {
@@ -81,14 +71,11 @@ void CharacterProf::LoadProfs(const std::filesystem::path& startFolder) {
 }
 
 void CharacterProf::ParseProfXML(const std::filesystem::path& file, CharacterProf& entry) {
-    ReadCatalogFile(file, "</CHARACTER_PROF", kCatalogLineLimit,
-                    [&entry](std::string_view line) { xmlConvert(line, entry); });
+    ParseCatalogEntry(file, "</CHARACTER_PROF", entry);
 }
 
 void CharacterProf::xmlConvert(std::string_view line, CharacterProf& entry) {
-    std::string_view tag, value;
-    if (SplitCatalogLine(line, tag, value))
-        xmlAssign(value, tag, entry);
+    ConvertCatalogLine(line, entry);
 }
 
 void CharacterProf::xmlAssign(std::string_view value, std::string_view tag, CharacterProf& entry) {
@@ -96,5 +83,6 @@ void CharacterProf::xmlAssign(std::string_view value, std::string_view tag, Char
 }
 
 CharacterProf* CharacterProf::Find(std::string_view text) {
-    return FindBeforeLast(First(), text);
+    // These two catalogues always end with the blank entry, which a look-up by name must never return.
+    return FindFirstContaining(First(), text, EntryName<CharacterProf>, true);
 }
