@@ -1,6 +1,18 @@
 #include "app/character.h"
 
+#include "app/numbers.h"
+
 Character_Class current_character;
+
+const std::array<const char*, kAbilityCount> kAbilityNames = {
+    "Strength", "Dexterity", "Constitution", "Intelligence", "Wisdom", "Charisma", "Comeliness"};
+
+std::string AbilityLine(const std::string& prefix) {
+    const auto& b = current_character.ABILITY_BASE;
+    const auto& p = current_character.ABILITY_PERC;
+    return prefix + Format(" STR=%i/%i DEX=%i/%i CON=%i/%i INT=%i/%i WIS=%i/%i CHR=%i/%i COM=%i/%i", b[0],
+                           p[0], b[1], p[1], b[2], p[2], b[3], p[3], b[4], p[4], b[5], p[5], b[6], p[6]);
+}
 
 std::vector<std::string*> Character_Class::TextFields() {
     return {&CHARACTER_NAME,

@@ -6,10 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "app/quirk_rows.h"
 #include "catalog/item_lists.h"
 
 class CharacterRace;
 class CharacterClass;
+
+// The seven abilities, in record order STR, DEX, CON, INT, WIS, CHA, COM.
+inline constexpr int kAbilityCount = 7;
+// Their names, as the log lines, the tree and the step windows show them.
+extern const std::array<const char*, kAbilityCount> kAbilityNames;
 
 // A sibling description, bounded so no text runs past its entry. The longest one the background step
 // writes (an illegitimate identical twin of an affair, father unknown) has 139 characters.
@@ -33,32 +39,11 @@ private:
     std::string text_;
 };
 
-// Quirk counts by quirk-table row; an index outside 0..799 reads 0 and writes nowhere.
-class QuirkCounts {
-public:
-    static constexpr int kRows = 800;
-    int32_t& operator[](int row) {
-        if (row < 0 || row >= kRows) {
-            spare_ = 0;
-            return spare_;
-        }
-        return counts_[static_cast<size_t>(row)];
-    }
-    int32_t operator[](int row) const {
-        return row < 0 || row >= kRows ? 0 : counts_[static_cast<size_t>(row)];
-    }
-    void fill(int32_t v) { counts_.fill(v); }
-
-private:
-    std::array<int32_t, kRows> counts_{};
-    int32_t spare_ = 0;
-};
-
 // Field names are the element names of the character file wherever the file carries them.
 class Character_Class {
 public:
-    std::array<int32_t, 7> ABILITY_BASE{}; // STR, DEX, CON, INT, WIS, CHA, COM
-    std::array<int32_t, 7> ABILITY_PERC{}; // percentile fraction of each score
+    std::array<int32_t, kAbilityCount> ABILITY_BASE{}; // STR, DEX, CON, INT, WIS, CHA, COM
+    std::array<int32_t, kAbilityCount> ABILITY_PERC{}; // percentile fraction of each score
     CharacterRace* pRace = nullptr;
     CharacterClass* pClass = nullptr;
 
@@ -90,7 +75,7 @@ public:
     int32_t SPECIALIZED = 0;
     int32_t HONOR_DIE = 0;
     int32_t HONOR_DIE_BONUS = 0;
-    std::array<int32_t, 9> THIEF_SKILLS{}; // PP, OL, FT, RT, MS, HS, DN, CW, RL
+    std::array<int32_t, kThiefSkillCount> THIEF_SKILLS{}; // PP, OL, FT, RT, MS, HS, DN, CW, RL
 
     std::string CHARACTER_NAME;
     std::string RACE;
@@ -157,3 +142,7 @@ public:
 
 // The one character: every step, the tree and the files read and write it directly.
 extern Character_Class current_character;
+
+// "<prefix> STR=%i/%i DEX=... COM=%i/%i" from the record's scores and fractions: the one form of the
+// ability log lines.
+std::string AbilityLine(const std::string& prefix);

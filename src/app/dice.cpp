@@ -132,16 +132,11 @@ int32_t DiceRollPenMHonor(int32_t sides, int32_t count, int32_t modifier) {
 
 void RollStats() {
     Character_Class& pc = current_character;
-    for (size_t i = 0; i < 7; ++i) {
+    for (size_t i = 0; i < kAbilityCount; ++i) {
         pc.ABILITY_BASE[i] = DiceRoll(6, 3);
         pc.ABILITY_PERC[i] = DiceRoll(100, 1);
     }
-    const auto& b = pc.ABILITY_BASE;
-    const auto& p = pc.ABILITY_PERC;
-    std::string text =
-        Format("Rolling Ability Scores STR=%i/%i DEX=%i/%i CON=%i/%i INT=%i/%i WIS=%i/%i "
-               "CHR=%i/%i COM=%i/%i",
-               b[0], p[0], b[1], p[1], b[2], p[2], b[3], p[3], b[4], p[4], b[5], p[5], b[6], p[6]);
+    std::string text = AbilityLine("Rolling Ability Scores");
     Format_Entry(program_data.BuildingPoints, text, program_data.LogFileName);
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/quirk_rows.h"
+
 struct ProgramData {
     std::string ProgramVersion;             // "5.1", set at start-up; printed by the character file and sheet
     int32_t WizardState = 0;                // the open creation step; 0 when none is open
@@ -13,7 +15,7 @@ struct ProgramData {
     std::string LogFileName;                // the dice-log file, "%i.log", chosen once per run
     int32_t PPMoneyModifier = 0;            // starting-money modifier summed by the background steps
     int32_t PPHonorModifier = 0;            // starting-honor modifier summed by the background steps
-    std::array<int32_t, 800> QuirkBP{};     // BP earned per quirk-table row in the current quirk step
+    QuirkCounts QuirkBP;                    // BP earned per quirk-table row in the current quirk step
     int32_t QuirkRollsOwed = 0;             // quirk rolls still owed
     std::vector<std::string> PendingTables; // quirk tables queued for free rolls
 };

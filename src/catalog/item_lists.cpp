@@ -20,7 +20,7 @@ uint64_t NextClassItemSerial() {
     return ++last;
 }
 
-const std::array<ThiefSkillTable, 9> kThiefSkillTables = {{
+const std::array<ThiefSkillTable, kThiefSkillCount> kThiefSkillTables = {{
     {"Pick Pockets", &ClassDataItem::CLASS_PICK_POCKETS},
     {"Open Locks", &ClassDataItem::CLASS_OPEN_LOCKS},
     {"Find Traps", &ClassDataItem::CLASS_FIND_TRAPS},

@@ -66,6 +66,9 @@ struct ClassDataItem : DataList<ClassDataItem> {
         CLASS_READ_LANGUAGES{};
 };
 
+// The thief skills a thief-type class totals: PP, OL, FT, RT, MS, HS, DN, CW, RL.
+inline constexpr size_t kThiefSkillCount = 9;
+
 // One thief skill: its name (row label, tree label, the key in a class's THIEFSKILLS) and its table in a
 // class item.
 struct ThiefSkillTable {
@@ -73,7 +76,7 @@ struct ThiefSkillTable {
     LevelTable ClassDataItem::*table;
 };
 // The nine thief skills in the order of the record's THIEF_SKILLS.
-extern const std::array<ThiefSkillTable, 9> kThiefSkillTables;
+extern const std::array<ThiefSkillTable, kThiefSkillCount> kThiefSkillTables;
 
 extern template class DataList<SkillDataItem>;
 extern template class DataList<SpellDataItem>;

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-constexpr int kQuirkFlawRows = 800;    // rows in the table; a row's index is its identity everywhere
+#include "app/quirk_rows.h" // kQuirkFlawRows
+
 constexpr int kQuirkFlawLastRow = 618; // last filled row; rows 619 to 799 stay empty
 
 // Row types.

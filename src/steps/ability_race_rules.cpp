@@ -12,9 +12,6 @@
 #include "catalog/race_catalog.h"
 #include "ui/tree_pushers.h"
 
-const std::array<const char*, kAbilityCount> kAbilityNames = {
-    "Strength", "Dexterity", "Constitution", "Intelligence", "Wisdom", "Charisma", "Comeliness"};
-
 namespace {
 
 // Whether `score` lowered by `by` stays at or above `floor`, computed without overflow.
@@ -43,13 +40,6 @@ void ChooseRadio(int button, AbilityChoice& choice) {
         choice.BurnIndex = button - 13;
         choice.BurnFloor = choice.BurnIndex == 0 ? 1 : 3;
     }
-}
-
-std::string AbilityLine(const std::string& prefix) {
-    const auto& b = current_character.ABILITY_BASE;
-    const auto& p = current_character.ABILITY_PERC;
-    return prefix + Format(" STR=%i/%i DEX=%i/%i CON=%i/%i INT=%i/%i WIS=%i/%i CHR=%i/%i COM=%i/%i", b[0],
-                           p[0], b[1], p[1], b[2], p[2], b[3], p[3], b[4], p[4], b[5], p[5], b[6], p[6]);
 }
 
 bool OwnDiceOn() {

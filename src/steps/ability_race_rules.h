@@ -6,12 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "app/character.h" // kAbilityCount, kAbilityNames, AbilityLine
+
 class CharacterRace;
-
-inline constexpr int kAbilityCount = 7;
-
-// Ability names of the log lines, in record order STR, DEX, CON, INT, WIS, CHA, COM.
-extern const std::array<const char*, kAbilityCount> kAbilityNames;
 
 // The abilities chosen by the three radio groups of the step and the floors that go with them.
 struct AbilityChoice {
@@ -26,9 +23,6 @@ struct AbilityChoice {
 // stores its ability, and for the lowering and burning groups its floor (1 for STR, else 3).
 // Any other number changes nothing.
 void ChooseRadio(int button, AbilityChoice& choice);
-
-// "<prefix> STR=%i/%i DEX=... COM=%i/%i" from the record's scores and fractions.
-std::string AbilityLine(const std::string& prefix);
 
 // True while the own-dice option is on: its flag is anything but 0.
 bool OwnDiceOn();

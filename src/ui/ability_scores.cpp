@@ -232,8 +232,7 @@ const std::string& AbilityScores::GetCharisma(const std::string& field, int scor
 }
 
 void AbilityScores::SendAbilitiestoTree() {
-    const std::vector<std::string> labels = {"Strength", "Dexterity", "Constitution", "Intelligence",
-                                             "Wisdom",   "Charisma",  "Comeliness"};
+    const std::vector<std::string> labels(kAbilityNames.begin(), kAbilityNames.end());
     std::vector<std::string> values;
     for (std::size_t ability = kStrength; ability <= kComeliness; ++ability)
         values.push_back(ScoreText(static_cast<Ability>(ability)));

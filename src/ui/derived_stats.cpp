@@ -300,3 +300,18 @@ int GetSave(const std::string& name, int level) {
     }
     return kNoSave;
 }
+
+int32_t LevelTableSum(const LevelTable& table, int32_t level) {
+    const int32_t last = std::min<int32_t>(level, static_cast<int32_t>(table.size()) - 1);
+    int64_t sum = 0;
+    for (int32_t k = 0; k <= last; ++k)
+        sum += table[static_cast<size_t>(k)];
+    return SaturateInt32(sum);
+}
+
+std::array<int32_t, kThiefSkillCount> ThiefSkillTotals(const ClassDataItem& item) {
+    std::array<int32_t, kThiefSkillCount> totals{};
+    for (size_t s = 0; s < kThiefSkillTables.size(); ++s)
+        totals[s] = LevelTableSum(item.*kThiefSkillTables[s].table, item.CLASS_LEVEL);
+    return totals;
+}

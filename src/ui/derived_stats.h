@@ -1,9 +1,12 @@
-// Hit points, movement and saving throws worked out from the character record.
+// Hit points, movement, saving throws and thief-skill totals worked out from the character record.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
+
+#include "app/character.h"
+#include "catalog/item_lists.h"
 
 class CharacterClass;
 
@@ -39,3 +42,10 @@ int GetMovement(int base);
 // in `name`, with the class and race adjustments, at least 1; 99 when no save name occurs in `name`,
 // when the character has no class or its SAVEAS picks no table.
 int GetSave(const std::string& name, int level);
+
+// The sum of `table` entries 0 to `level` (at most entry 99; none for a negative level), held to
+// 32 bits.
+int32_t LevelTableSum(const LevelTable& table, int32_t level);
+
+// The nine thief-skill totals of a class item: each table summed from level 0 to its CLASS_LEVEL.
+std::array<int32_t, kThiefSkillCount> ThiefSkillTotals(const ClassDataItem& item);

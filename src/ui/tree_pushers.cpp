@@ -215,14 +215,6 @@ std::string LevelLimitText(const std::string& limit) {
     }
 }
 
-int32_t LevelTableSum(const LevelTable& table, int32_t level) {
-    const int32_t last = std::min<int32_t>(level, static_cast<int32_t>(table.size()) - 1);
-    int64_t sum = 0;
-    for (int32_t k = 0; k <= last; ++k)
-        sum += table[static_cast<size_t>(k)];
-    return SaturateInt32(sum);
-}
-
 void messagePPtotree() {
     const Character_Class& pc = current_character;
     Pairs pairs;
@@ -307,11 +299,9 @@ void messagetotreeStep8() {
         // A class item not linked to its catalogue class counts as not a thief.
         if (!item->pClass || item->pClass->THIEF != 1)
             continue;
-        for (size_t s = 0; s < kThiefSkillTables.size(); ++s) {
-            const int32_t total = LevelTableSum(item->*kThiefSkillTables[s].table, item->CLASS_LEVEL);
-            pc.THIEF_SKILLS[s] = total;
-            pairs.Add(kThiefSkillTables[s].name, Int(total));
-        }
+        pc.THIEF_SKILLS = ThiefSkillTotals(*item);
+        for (size_t s = 0; s < kThiefSkillTables.size(); ++s)
+            pairs.Add(kThiefSkillTables[s].name, Int(pc.THIEF_SKILLS[s]));
         pairs.PushAs(item->CLASS_NAME);
     }
 }

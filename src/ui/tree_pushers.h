@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catalog/item_lists.h"
+#include "ui/derived_stats.h" // LevelTableSum, ThiefSkillTotals
 
 // Each pusher reads `current_character`, its lists and the catalogues, rebuilds its branches whole
 // and writes them through UpdateTreeBranch, so calling one again is harmless.
@@ -31,7 +32,3 @@ void sendequiptotree();     // "Equipment": quantity
 // "Unlimitted" for a level limit that reads as 99, "Allowed" for one that reads as 1, otherwise the
 // limit as written.
 std::string LevelLimitText(const std::string& limit);
-
-// The sum of `table` entries 0 to `level` (at most entry 99; none for a negative level), held to
-// 32 bits.
-int32_t LevelTableSum(const LevelTable& table, int32_t level);
