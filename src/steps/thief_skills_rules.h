@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 
-struct ClassDataItem;
+#include "catalog/item_lists.h" // ClassDataItem, kThiefSkillCount
+
 class CharacterClass;
 
-inline constexpr size_t kThiefSkillCount = 9;
 // The most points one skill may take at first level.
 inline constexpr int32_t kThiefSkillCap = 30;
 

@@ -192,8 +192,7 @@ std::string ScoreText(Ability ability) {
 // "Score" and the first `shown` columns of the table, each looked up for the character's score and
 // fraction and copied out of the shared buffer before the next look-up.
 template <class Row, std::size_t N>
-void PushDetail(const char* branch, Ability ability, const Column<Row> (&columns)[N], std::size_t shown,
-                Lookup lookup) {
+void PushDetail(Ability ability, const Column<Row> (&columns)[N], std::size_t shown, Lookup lookup) {
     const int score = current_character.ABILITY_BASE[ability];
     const int fraction = current_character.ABILITY_PERC[ability];
     std::vector<std::string> labels{"Score"};
@@ -202,7 +201,7 @@ void PushDetail(const char* branch, Ability ability, const Column<Row> (&columns
         labels.emplace_back(columns[i].name);
         values.emplace_back(lookup(columns[i].name, score, fraction));
     }
-    UpdateTreeBranch(branch, labels, values, static_cast<int>(labels.size()));
+    UpdateTreeBranch(kAbilityNames[ability], labels, values, static_cast<int>(labels.size()));
 }
 
 } // namespace
@@ -248,28 +247,26 @@ void AbilityScores::SendAbilitiestoTree() {
 }
 
 void AbilityScores::SendStrengthtoTree() {
-    PushDetail("Strength", kStrength, kStrengthColumns, std::size(kStrengthColumns), &GetStrength);
+    PushDetail(kStrength, kStrengthColumns, std::size(kStrengthColumns), &GetStrength);
 }
 
 void AbilityScores::SendDexteritytoTree() {
-    PushDetail("Dexterity", kDexterity, kDexterityColumns, std::size(kDexterityColumns), &GetDexterity);
+    PushDetail(kDexterity, kDexterityColumns, std::size(kDexterityColumns), &GetDexterity);
 }
 
 void AbilityScores::SendConstitutiontoTree() {
-    PushDetail("Constitution", kConstitution, kConstitutionColumns, std::size(kConstitutionColumns),
-               &GetConstitution);
+    PushDetail(kConstitution, kConstitutionColumns, std::size(kConstitutionColumns), &GetConstitution);
 }
 
 void AbilityScores::SendIntelligencetoTree() {
-    PushDetail("Intelligence", kIntelligence, kIntelligenceColumns, std::size(kIntelligenceColumns),
-               &GetIntelligence);
+    PushDetail(kIntelligence, kIntelligenceColumns, std::size(kIntelligenceColumns), &GetIntelligence);
 }
 
 void AbilityScores::SendWisdomtoTree() {
-    PushDetail("Wisdom", kWisdom, kWisdomColumns, std::size(kWisdomColumns), &GetWisdom);
+    PushDetail(kWisdom, kWisdomColumns, std::size(kWisdomColumns), &GetWisdom);
 }
 
 // The modifiers to comeliness and honor stay out of the tree; other rules read them by look-up.
 void AbilityScores::SendCharismatoTree() {
-    PushDetail("Charisma", kCharisma, kCharismaColumns, 3, &GetCharisma);
+    PushDetail(kCharisma, kCharismaColumns, 3, &GetCharisma);
 }
