@@ -9,6 +9,10 @@
 #include "app/app_icon.h"
 #include "app/program_data.h"
 #include "app/text_encoding.h"
+#include "quirks/cherry_step7.h"
+#include "quirks/frame_step7.h"
+#include "steps/background_handover.h"
+#include "ui/form_main.h"
 
 namespace {
 
@@ -128,6 +132,23 @@ void FrameStep6::OnBirthOrderRoll(wxCommandEvent&) {
     RollFromButton(ID_STEP6_BIRTH_ORDER);
 }
 
+void FrameStep6::OnContinue(wxCommandEvent&) {
+    // Every choice is asked while this window is still open; nothing of it is touched after the close.
+    const BackgroundExit exit = HandOverBackground(gains);
+    if (exit == BackgroundExit::Refused)
+        return;
+    continued = true;
+    Close(true);
+    const wxString title = "Character Creation: Quirks and Flaws (Cherry Picking)";
+    wxFrame* next = nullptr;
+    if (exit == BackgroundExit::ToHandPicking)
+        next = new CherryStep7(MasterFrame, title, wxDefaultPosition, wxSize(550, 365));
+    else
+        next = new FrameStep7(MasterFrame, title, wxDefaultPosition, wxSize(550, 550));
+    VOLDFrames[kSlotQuirks] = next;
+    next->Show(true);
+}
+
 void FrameStep6::OnAbort(wxCommandEvent&) {
     program_data.WizardState = 0;
     Close(true);
@@ -151,4 +172,5 @@ wxBEGIN_EVENT_TABLE(FrameStep6, wxFrame)
     EVT_BUTTON(ID_STEP6_SIBLINGS, FrameStep6::OnSiblingsRoll)
     EVT_BUTTON(ID_STEP6_BIRTH_ORDER, FrameStep6::OnBirthOrderRoll)
     EVT_MENU(ID_STEP6_MENU_ABORT, FrameStep6::OnAbort)
+    EVT_MENU(ID_STEP6_MENU_CONTINUE, FrameStep6::OnContinue)
 wxEND_EVENT_TABLE()

@@ -34,6 +34,9 @@ public:
     void OnSiblingsRoll(wxCommandEvent& event);
     void OnBirthOrderRoll(wxCommandEvent& event);
     void OnAbort(wxCommandEvent& event);
+    // Hands the background over to the quirk step once a roll was made: the free quirk tables are chosen,
+    // this window closes and hand-picking (nothing owed) or the random rolls open in slot 5.
+    void OnContinue(wxCommandEvent& event);
 
     bool IsContinued() const { return continued; }
     // What the quality and birth-order rolls left for Continue.

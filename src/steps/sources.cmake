@@ -5,6 +5,7 @@ list(APPEND BK_CORE_SOURCES
     src/steps/ability_race_rules.cpp
     src/steps/background_chain.cpp
     src/steps/background_family.cpp
+    src/steps/background_handover.cpp
     src/steps/background_rolls.cpp
     src/steps/background_siblings.cpp
     src/steps/class_handover.cpp
