@@ -13,9 +13,9 @@
 
 namespace {
 
-// GTK will not draw a push button lower than about 30 pixels, so the buttons are that high instead of 20;
-// the rows stay where they are.
-const int kButtonHeight = 30;
+// GTK squeezes a button's text against its frame below about 26 pixels, so the buttons are that high
+// instead of 20; the rows stay where they are.
+const int kButtonHeight = 26;
 const int kRollButtonWidth = 170; // "Roll for Starting Money" needs about 170 with its padding
 const int kLabelHeight = 17;      // room for the text's descenders
 

@@ -251,4 +251,16 @@ TEST_F(FrameStep10Test, LeavingWithoutContinueEndsTheCreation) {
     }
 }
 
+// GTK reports a control given less than its minimum size on stderr, and then draws it clipped.
+TEST_F(FrameStep10Test, OpensAndShowsItsResultsWithoutGtkWarnings) {
+    testing::internal::CaptureStderr();
+    Open();
+    PumpEvents();
+    RollAge(6);
+    RollMoney(60, {8});
+    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(printed.find("Gtk-"), std::string::npos) << printed;
+    EXPECT_EQ(step_->Label(1)->GetLabel(), "Gold: 88");
+}
+
 } // namespace
