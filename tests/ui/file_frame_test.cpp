@@ -49,12 +49,7 @@ protected:
         }
         return rows;
     }
-    static void Activate(FileFrame* frame, long row) {
-        wxListEvent event(wxEVT_LIST_ITEM_ACTIVATED, ID_FILE_LIST);
-        event.SetIndex(row);
-        event.SetEventObject(List(frame));
-        List(frame)->GetEventHandler()->ProcessEvent(event);
-    }
+    static void Activate(FileFrame* frame, long row) { ActivateListRow(List(frame), row); }
     // Writes the current character under `name`, with `age` to tell the files apart.
     static void Save(const std::string& name, const std::string& file, int32_t age = 0) {
         current_character.CHARACTER_NAME = name;
@@ -176,10 +171,7 @@ TEST_F(FileFrameTest, SaveThenOpenThroughTheMainWindow) {
     testing::internal::CaptureStdout();
     SelectMenu(main, ID_MAIN_OPEN);
     testing::internal::GetCapturedStdout();
-    FileFrame* frame = nullptr;
-    for (wxWindow* w : wxTopLevelWindows)
-        if (auto* f = dynamic_cast<FileFrame*>(w))
-            frame = f;
+    FileFrame* frame = FindTopLevel<FileFrame>();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->GetTitle(), "Load Character");
     EXPECT_EQ(frame->GetParent(), main);

@@ -2,16 +2,22 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <wx/listctrl.h>
 
 #include "app/app_globals.h"
 #include "app/character.h"
 #include "app/cx_application.h"
 #include "app/dice.h"
 #include "app/program_data.h"
+#include "files/character_sheet.h"
+#include "files/file_frame.h"
+#include "steps/starting_honor.h"
+#include "support/character_fixture.h"
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
 #include "support/scripted_prompter.h"
 #include "ui/form_main.h"
+#include "ui/tree_pushers.h"
 #include "ui/ui_test_support.h"
 
 namespace fs = std::filesystem;
@@ -53,6 +59,51 @@ TEST_F(SaveFileTest, ANamedCharacterWithoutRaceOrClassIsSavedSilently) {
     EXPECT_NE(text.find("<CHARACTER_NAME>Wren/Ash</CHARACTER_NAME>\n"), std::string::npos);
     EXPECT_NE(text.find("<VERSION>5.1</VERSION>\n"), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 24), "</GOREWRIGHT_CHARACTER>\n");
+
+    // The sheet beside it, with empty race cells and no class box.
+    const std::string sheet = ReadFileBytes(fs::path("CharacterHTML") / "Wren_Ash.html");
+    for (const char* line : {"<TD ALIGN=LEFT>Character: Wren/Ash</TD>\n", "<TD ALIGN=LEFT>Race: </TD>\n",
+                             "<TD ALIGN=LEFT>Sex: </TD>\n", "<TD ALIGN=LEFT>Spells: 99</TD>\n"})
+        EXPECT_NE(sheet.find(line), std::string::npos) << line;
+    EXPECT_EQ(sheet.find("Thief Abilities"), std::string::npos);
+    EXPECT_EQ(sheet.substr(sheet.size() - 8), "</HTML>\n");
+}
+
+TEST_F(SaveFileTest, SavingWritesFileAndSheetAndAnOpenedCharacterSavesTheSameSheet) {
+    FormMain* main = RunStartUp();
+    AddFixtureCatalogues();
+    BuildTwoClassCharacter(); // no hereditary debt, no Magic-User background: both stay out of the file
+    // The honor text and thief totals, as the creation steps leave them.
+    current_character.HONOR_DICE_TEXT = SetHonorDice(current_character.LEVEL, current_character.HONOR_BASE);
+    messagetotreeStep8();
+    {
+        ScopedPrompter prompts; // a successful save asks nothing
+        SelectMenu(main, ID_MAIN_SAVE);
+    }
+    ASSERT_TRUE(fs::exists(fs::path("CharacterXML") / "Ada Brightwater.xml"));
+    const fs::path sheet = fs::path("CharacterHTML") / "Ada Brightwater.html";
+    const std::string first = ReadFileBytes(sheet);
+    ASSERT_EQ(first, CharacterHTMLText());
+    for (const char* shown :
+         {"Fighter Background", "Thief Abilities", "<TD ALIGN=CENTER>35%</TD>", "Greedy", "Honor d"})
+        EXPECT_NE(first.find(shown), std::string::npos) << shown;
+
+    current_character.CHARACTER_NAME = "Changed";
+    current_character.THIEF_SKILLS.fill(0);
+    current_character.HONOR_DICE_TEXT.clear();
+    testing::internal::CaptureStdout(); // the saved-character scan's trace lines
+    SelectMenu(main, ID_MAIN_OPEN);
+    testing::internal::GetCapturedStdout();
+    FileFrame* frame = FindTopLevel<FileFrame>();
+    ASSERT_NE(frame, nullptr);
+    dice::QueueFaces(std::vector<int32_t>(12, 2)); // the new dice log's name
+    ActivateListRow(dynamic_cast<wxListCtrl*>(frame->FindWindow(ID_FILE_LIST)), 0);
+    PumpEvents();
+    ASSERT_EQ(current_character.CHARACTER_NAME, "Ada Brightwater");
+
+    ScopedPrompter prompts;
+    SelectMenu(main, ID_MAIN_SAVE);
+    EXPECT_EQ(ReadFileBytes(sheet), first);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <wx/combobox.h>
 #include <wx/frame.h>
 #include <wx/listbox.h>
+#include <wx/listctrl.h>
 #include <wx/radiobut.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
@@ -93,6 +94,14 @@ void PickListRow(wxListBox* list, const std::string& text) {
 
 void PickListRow(wxListBox* list, int row) {
     PickItem(list, row, wxEVT_LISTBOX);
+}
+
+void ActivateListRow(wxListCtrl* list, long row) {
+    ASSERT_NE(list, nullptr);
+    wxListEvent event(wxEVT_LIST_ITEM_ACTIVATED, list->GetId());
+    event.SetIndex(row);
+    event.SetEventObject(list);
+    list->GetEventHandler()->ProcessEvent(event);
 }
 
 void PickComboItem(wxComboBox* box, const std::string& text) {

@@ -3,10 +3,12 @@
 
 #include <string>
 #include <vector>
+#include <wx/toplevel.h>
 #include <wx/window.h>
 
 class wxComboBox;
 class wxListBox;
+class wxListCtrl;
 
 // Runs pending events and idle handling so windows closed with Close()/Destroy() are really deleted.
 void PumpEvents();
@@ -32,3 +34,16 @@ void PickComboItem(wxComboBox* box, const std::string& text);
 
 // The texts of the rows of `list`, in order.
 std::vector<std::string> ListRows(const wxListBox* list);
+
+// Sends the row activation (a double click or Enter) of row `row` of a report list; fails the test when
+// the list is missing.
+void ActivateListRow(wxListCtrl* list, long row);
+
+// The top-level window of type `Frame` opened last, or null: for windows their opener keeps nowhere.
+template <class Frame> Frame* FindTopLevel() {
+    Frame* found = nullptr;
+    for (wxWindow* w : wxTopLevelWindows)
+        if (auto* f = dynamic_cast<Frame*>(w))
+            found = f;
+    return found;
+}
