@@ -208,7 +208,12 @@ TEST_F(CharacterSheetTest, AbilityRowsShowScoreFractionAndEachLookUpInItsCell) {
                                "<TD ALIGN=LEFT ><SMALL>" + lookUp("Open_Doors") + "</TD>",
                                "<TD ALIGN=LEFT ><SMALL>Bend Bars Lift Gates</TD>",
                                "<TD ALIGN=LEFT ><SMALL>" + lookUp("Bend_Bars") + "</TD>", "</TR>"}));
-    EXPECT_EQ(strength.back().find("error"), std::string::npos);
+    for (const std::string& line : strength)
+        EXPECT_EQ(line.find("error"), std::string::npos) << line;
+    // A fraction of 0 is shown as such.
+    current_character.ABILITY_PERC[0] = 0;
+    EXPECT_EQ(Slice(Section("Abilities"), "<TD ALIGN=RIGHT><BIG><B>STR</B>:</TD>", "</TR>")[1],
+              "<TD ALIGN=LEFT>15/0</TD>");
 
     const Lines dexterity = Slice(lines, "<TD ALIGN=RIGHT><BIG><B>DEX</B>:</TD>", "</TR>");
     ASSERT_EQ(dexterity.size(), 10u);
