@@ -13,6 +13,7 @@
 #include "app/text_encoding.h"
 #include "catalog/class_catalog.h"
 #include "steps/class_handover.h"
+#include "steps/frame_step10.h"
 #include "steps/thief_skills_frame.h"
 #include "ui/form_main.h"
 #include "ui/tree_pushers.h"
@@ -129,6 +130,10 @@ void FrameStep8::OnContinue(wxCommandEvent&) {
         (new ThiefSkills(MasterFrame, "Thief Skills", wxDefaultPosition, wxSize(300, 300), record))
             ->Show(true);
     Close(true);
+    auto* ageAndMoney = new FrameStep10(MasterFrame, "Character Creation: Age and Money", wxDefaultPosition,
+                                        wxSize(290, 155));
+    VOLDFrames[kSlotStep10] = ageAndMoney;
+    ageAndMoney->Show(true);
 }
 
 void FrameStep8::OnAbort(wxCommandEvent&) {

@@ -19,6 +19,7 @@
 #include "quirks/cherry_step7.h"
 #include "quirks/frame_step7.h"
 #include "quirks/quirk_flaw.h"
+#include "steps/frame_step10.h"
 #include "steps/frame_step8.h"
 #include "steps/thief_skills_frame.h"
 #include "support/catalog_files.h"
@@ -279,10 +280,22 @@ TEST_F(FrameStep8Test, ContinueHandsTheClassOverAndOpensOneThiefWindowPerThiefCl
     EXPECT_EQ(windows[0]->GetTitle(), "Thief Skills");
     EXPECT_NE(TreeOutline(CurrentTree()).find("Class Data\n  Fighter\n"), std::string::npos);
 
+    auto* next = dynamic_cast<FrameStep10*>(VOLDFrames[kSlotStep10].Live());
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->GetTitle(), "Character Creation: Age and Money");
+    EXPECT_TRUE(next->IsShown());
+
     PumpEvents();
     EXPECT_FALSE(VOLDFrames[kSlotStep8].IsSet());
     EXPECT_EQ(program_data.WizardState, 9) << "a continued step leaves the creation running";
     EXPECT_EQ(ThiefWindows().size(), 1u);
+
+    // With the age-and-money step open beside it, aborting the thief window leaves the creation running.
+    Click(ThiefWindows().front(), ID_THIEF_ABORT);
+    PumpEvents();
+    EXPECT_TRUE(ThiefWindows().empty());
+    EXPECT_EQ(program_data.WizardState, 9);
+    EXPECT_EQ(VOLDFrames[kSlotStep10].Live(), next);
 }
 
 TEST_F(FrameStep8Test, AClassWithoutThiefSkillsOpensNoThiefWindowAndARefusedApplyCostsNothing) {
@@ -296,6 +309,7 @@ TEST_F(FrameStep8Test, AClassWithoutThiefSkillsOpensNoThiefWindowAndARefusedAppl
     EXPECT_EQ(program_data.BuildingPoints, 5.0f);
     EXPECT_EQ(ClassItemNames(), std::vector<std::string>{"Mage"});
     EXPECT_TRUE(ThiefWindows().empty());
+    EXPECT_NE(dynamic_cast<FrameStep10*>(VOLDFrames[kSlotStep10].Live()), nullptr);
     EXPECT_EQ(LogLines().at(2),
               "BP=5.0    | Adjusting Ability Scores with BP's STR=12/40 (0 BP) DEX=8/90 (0 BP) "
               "CON=10/50 (0 BP) INT=9/10 (0 BP) WIS=10/50 (0 BP) CHR=11/50 (0 BP) "
