@@ -70,7 +70,7 @@ void FrameStep7::ShowTables() {
 }
 
 void FrameStep7::ShowBP() {
-    bpText->SetLabel(ToWx(Format("%-3.0f BP", static_cast<double>(program_data.BuildingPoints))));
+    bpText->SetLabel(ToWx(FormatFixed(program_data.BuildingPoints, 0, -3) + " BP"));
 }
 
 void FrameStep7::OnRoll(wxCommandEvent&) {
