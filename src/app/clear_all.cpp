@@ -25,13 +25,7 @@ void Clear_All() {
 
     // The lists hang off their kinds, not the record: each is emptied through its own class.
     Character_Class& pc = current_character;
-    pc.QUIRKANDFLAW_SECTION.Clear();
-    pc.SKILL_SECTION.Clear();
-    pc.SPELL_SECTION.Clear();
-    pc.TALENT_SECTION.Clear();
-    pc.PROF_SECTION.Clear();
-    pc.EQUIPMENT_SECTION.Clear();
-    pc.CLASS_DATA.Clear();
+    ClearItemLists();
     pc = Character_Class();
 
     auto clothes = std::make_unique<EquipDataItem>();

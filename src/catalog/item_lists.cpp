@@ -95,3 +95,13 @@ template class DataList<ProfDataItem>;
 template class DataList<QuirkDataItem>;
 template class DataList<EquipDataItem>;
 template class DataList<ClassDataItem>;
+
+void ClearItemLists() {
+    SkillDataItem().Clear();
+    SpellDataItem().Clear();
+    TalentDataItem().Clear();
+    ProfDataItem().Clear();
+    QuirkDataItem().Clear();
+    EquipDataItem().Clear();
+    ClassDataItem().Clear();
+}

@@ -78,6 +78,9 @@ struct ThiefSkillTable {
 // The nine thief skills in the order of the record's THIEF_SKILLS.
 extern const std::array<ThiefSkillTable, kThiefSkillCount> kThiefSkillTables;
 
+// Empties the character's seven lists: skills, spells, talents, proficiencies, quirks, equipment, classes.
+void ClearItemLists();
+
 extern template class DataList<SkillDataItem>;
 extern template class DataList<SpellDataItem>;
 extern template class DataList<TalentDataItem>;

@@ -99,8 +99,9 @@ MovementRates CharacterMovement() {
     const Character_Class& pc = current_character;
     const int32_t rate = GetMovement(pc.pRace ? pc.pRace->MOVE : 0);
     // Each look-up overwrites the shared result buffer, so each is copied before the next.
-    const auto load = [&pc](const char* key) {
-        return std::string(AbilityScores::GetStrength(key, pc.ABILITY_BASE[0], pc.ABILITY_PERC[0]));
+    const int32_t score = pc.ABILITY_BASE[0], fraction = pc.ABILITY_PERC[0];
+    const auto load = [score, fraction](const char* key) {
+        return std::string(AbilityScores::GetStrength(key, score, fraction));
     };
     MovementRates m{rate, rate * 0.75, rate / 2, rate / 4, {}, {}, {}, {}, {}};
     m.allowance = load("Weight_Allowance");

@@ -1,6 +1,9 @@
 #include "files/character_xml_reader.h"
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -25,6 +28,54 @@ struct ReaderKey {
     std::string key; // "<" and the element name
     const CharacterFileField* field;
     Handler handler;
+    int book; // the sourcebook flag the element sets, or -1
+};
+
+// Finds, in table order, the keys (each beginning with "<") that a tag contains. A tag with a single "<"
+// can only contain a key that begins where that "<" stands, so only the keys that agree with the tag on
+// the character after the keys' common beginning are compared; any other tag is tested against all.
+class KeyIndex {
+public:
+    explicit KeyIndex(std::vector<std::string> keys) : keys_(std::move(keys)) {
+        common_ = keys_.empty() ? std::string() : keys_.front();
+        for (const std::string& k : keys_)
+            common_.resize(static_cast<size_t>(
+                std::mismatch(common_.begin(), common_.end(), k.begin(), k.end()).first - common_.begin()));
+        for (size_t i = 0; i < keys_.size(); ++i)
+            byNext_[Next(keys_[i])].push_back(i);
+    }
+    // Calls `found(index)` for each key the tag contains, in table order, until it returns true.
+    template <class Found> void Match(std::string_view tag, Found found) const {
+        const size_t open = tag.find('<');
+        if (open == std::string_view::npos)
+            return;
+        if (tag.find('<', open + 1) == std::string_view::npos) {
+            const std::string_view rest = tag.substr(open);
+            if (rest.compare(0, common_.size(), common_) != 0)
+                return;
+            for (size_t i : byNext_[Next(rest)])
+                if (rest.compare(0, keys_[i].size(), keys_[i]) == 0 && found(i))
+                    return;
+            return;
+        }
+        const TagMatcher matcher(tag);
+        for (size_t i = 0; i < keys_.size(); ++i)
+            if (matcher.Contains(keys_[i]) && found(i))
+                return;
+    }
+
+private:
+    unsigned char Next(std::string_view text) const {
+        return text.size() > common_.size() ? static_cast<unsigned char>(text[common_.size()]) : 0;
+    }
+    std::vector<std::string> keys_;
+    std::string common_;
+    std::array<std::vector<size_t>, 256> byNext_;
+};
+
+struct ReaderKeyTable {
+    std::vector<ReaderKey> keys;
+    KeyIndex index;
 };
 
 void StoreField(const CharacterFileField& f, const std::string& value) {
@@ -73,8 +124,8 @@ void ReadClassBlock(const std::string& name, CatalogLineReader& lines) {
 }
 
 // The keys in the order they are tried; the first one the tag contains decides.
-const std::vector<ReaderKey>& ReaderKeys() {
-    static const std::vector<ReaderKey> keys = [] {
+const ReaderKeyTable& ReaderKeys() {
+    static const ReaderKeyTable table = [] {
         // Tags of the shared table, and the keys with their own treatment, in dispatch order.
         const std::vector<std::pair<const char*, Handler>> order = {
             {"CIRCUMSTANCE_OF_BIRTH", nullptr},
@@ -167,12 +218,32 @@ const std::vector<ReaderKey>& ReaderKeys() {
             {"EQUIPNAME", ReadListItem<EquipDataItem>},
             {"SPELLNAME", ReadListItem<SpellDataItem>},
         };
-        std::vector<ReaderKey> k;
-        for (const auto& [tag, handler] : order)
-            k.push_back({std::string("<") + tag, handler ? nullptr : FindFileField(tag), handler});
-        return k;
+        // The first element of each sourcebook background tells that the book was used.
+        const std::string books[] = {"SCHOOL_LOCATION", "CAMP_TYPE", "PA_THE_CALL"};
+        std::vector<ReaderKey> keys;
+        for (const auto& [tag, handler] : order) {
+            const int book =
+                static_cast<int>(std::find(std::begin(books), std::end(books), tag) - std::begin(books));
+            keys.push_back({std::string("<") + tag, handler ? nullptr : FindFileField(tag), handler,
+                            book < 3 ? book : -1});
+        }
+        std::vector<std::string> names;
+        for (const ReaderKey& k : keys)
+            names.push_back(k.key);
+        return ReaderKeyTable{std::move(keys), KeyIndex(std::move(names))};
     }();
-    return keys;
+    return table;
+}
+
+void Assign(const ReaderKey& k, std::string_view value, CatalogLineReader& lines) {
+    const std::string decoded = xmlDecode(value);
+    if (k.handler) {
+        k.handler(decoded, lines);
+        return;
+    }
+    StoreField(*k.field, decoded);
+    if (k.book >= 0)
+        current_character.BOOK_CLASS_FLAG[static_cast<size_t>(k.book)] = true;
 }
 
 } // namespace
@@ -184,63 +255,57 @@ void XMLRead::xmlConvert(std::string_view line, CatalogLineReader& lines) {
 }
 
 void XMLRead::xmlAssign(std::string_view value, std::string_view tag, CatalogLineReader& lines) {
-    const TagMatcher matcher(tag);
-    for (const ReaderKey& k : ReaderKeys()) {
-        if (!matcher.Contains(k.key))
-            continue;
-        const std::string decoded = xmlDecode(value);
-        if (k.handler) {
-            k.handler(decoded, lines);
-            return;
-        }
-        StoreField(*k.field, decoded);
-        // The first element of each sourcebook background tells that the book was used.
-        Character_Class& pc = current_character;
-        if (k.key == "<SCHOOL_LOCATION")
-            pc.BOOK_CLASS_FLAG[0] = true;
-        else if (k.key == "<CAMP_TYPE")
-            pc.BOOK_CLASS_FLAG[1] = true;
-        else if (k.key == "<PA_THE_CALL")
-            pc.BOOK_CLASS_FLAG[2] = true;
-        return;
-    }
+    const ReaderKeyTable& table = ReaderKeys();
+    table.index.Match(tag, [&](size_t i) {
+        Assign(table.keys[i], value, lines);
+        return true; // the first key found decides
+    });
 }
 
 void XMLRead::xmlClassConvert(std::string_view line, ClassDataItem& record) {
     std::string_view tag, value;
     if (!SplitCatalogLine(line, tag, value))
         return;
-    const TagMatcher matcher(tag);
-    const std::string decoded = xmlDecode(value);
-    // Every key is tried, as a class line may name more than one.
-    if (matcher.Contains("<CLASS_NAME"))
-        record.CLASS_NAME = decoded;
-    if (matcher.Contains("<CLASS_EXP"))
-        record.CLASS_EXP = CatalogReal(decoded);
-    if (matcher.Contains("<CLASS_LEVEL"))
-        record.CLASS_LEVEL = ParseLeadingInt(decoded);
-    static const std::vector<std::string> levelKeys = [] {
-        std::vector<std::string> keys;
+    // The class keys: name, experience and level, then the per-level tables.
+    static const KeyIndex index = [] {
+        std::vector<std::string> keys = {"<CLASS_NAME", "<CLASS_EXP", "<CLASS_LEVEL"};
         for (const ClassLevelColumn& col : ClassLevelColumns())
             keys.push_back(std::string("<") + col.name);
-        return keys;
+        return KeyIndex(std::move(keys));
     }();
-    for (size_t k = 0; k < levelKeys.size(); ++k) {
-        const ClassLevelColumn& col = ClassLevelColumns()[k];
-        if (!matcher.Contains(levelKeys[k]))
-            continue;
-        const int level = CatalogLevelIndex(tag);
-        if (level >= 0)
-            (record.*col.table)[static_cast<size_t>(level)] = ParseLeadingInt(decoded);
-    }
+    const std::vector<ClassLevelColumn>& columns = ClassLevelColumns();
+    const std::string decoded = xmlDecode(value);
+    // Every key is tried, as a class line may name more than one.
+    index.Match(tag, [&](size_t i) {
+        if (i == 0) {
+            record.CLASS_NAME = decoded;
+        } else if (i == 1) {
+            record.CLASS_EXP = CatalogReal(decoded);
+        } else if (i == 2) {
+            record.CLASS_LEVEL = ParseLeadingInt(decoded);
+        } else {
+            const int level = CatalogLevelIndex(tag);
+            if (level >= 0)
+                (record.*columns[i - 3].table)[static_cast<size_t>(level)] = ParseLeadingInt(decoded);
+        }
+        return false;
+    });
 }
 
 void XMLRead::ReadXMLSheet(CatalogLineReader& lines) {
+    // A line holding the root's closing tag is not read; one holding the tag without its ">" is read.
+    // Either ends the reading.
+    static const std::string_view close = "</GOREWRIGHT_CHARACTER";
     std::string line;
     while (lines.Next(line)) {
-        if (line.find("</GOREWRIGHT_CHARACTER>") == std::string::npos)
+        size_t at = line.find(close);
+        const bool ends = at != std::string::npos;
+        bool whole = false;
+        for (; at != std::string::npos && !whole; at = line.find(close, at + 1))
+            whole = at + close.size() < line.size() && line[at + close.size()] == '>';
+        if (!whole)
             xmlConvert(line, lines);
-        if (line.find("</GOREWRIGHT_CHARACTER") != std::string::npos)
+        if (ends)
             break;
     }
     LinkCharacter();
@@ -268,7 +333,7 @@ void XMLRead::LinkCharacter() {
     pc.HONOR_DICE_TEXT = SetHonorDice(pc.LEVEL, pc.HONOR_BASE);
 }
 
-bool OpenCharacterFile(const std::string& fileName) {
+bool ReadCharacterFile(const std::string& fileName) {
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::current_path(ec) / "CharacterXML";
     if (ec)
@@ -279,7 +344,12 @@ bool OpenCharacterFile(const std::string& fileName) {
     Clear_All();
     current_character.EQUIPMENT_SECTION.Clear();
     XMLRead().ReadXMLSheet(file.Lines());
+    return true;
+}
 
+bool OpenCharacterFile(const std::string& fileName) {
+    if (!ReadCharacterFile(fileName))
+        return false;
     AbilityScores::SendAbilitiestoTree();
     messagetotree();
     messagetotreeStep8();

@@ -32,6 +32,9 @@ public:
 };
 
 // Opens "CharacterXML/<fileName>" below the working directory and, only once it is open, resets the
-// character, empties its equipment list (the file holds every item), reads the file and pushes every
-// part of the character into the tree. False, with nothing changed, when the file cannot be opened.
+// character, empties its equipment list (the file holds every item) and reads the file into it. False,
+// with nothing changed, when the file cannot be opened.
+bool ReadCharacterFile(const std::string& fileName);
+
+// ReadCharacterFile, then pushes every part of the character into the tree.
 bool OpenCharacterFile(const std::string& fileName);

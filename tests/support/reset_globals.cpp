@@ -26,13 +26,7 @@ void AddGlobalsReset(void (*reset)()) {
 }
 
 void ResetGlobals() {
-    SkillDataItem().Clear();
-    SpellDataItem().Clear();
-    TalentDataItem().Clear();
-    ProfDataItem().Clear();
-    QuirkDataItem().Clear();
-    EquipDataItem().Clear();
-    ClassDataItem().Clear();
+    ClearItemLists();
     current_character = Character_Class();
     program_data = ProgramData();
     BooksToUse.fill(0);
