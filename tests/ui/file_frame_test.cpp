@@ -168,9 +168,17 @@ TEST_F(FileFrameTest, SaveThenOpenThroughTheMainWindow) {
     const std::string saved = CharacterXMLText();
     current_character.CHARACTER_NAME = "Changed";
 
+    const auto openWindows = [] {
+        size_t n = 0;
+        for (wxWindow* w : wxTopLevelWindows)
+            n += dynamic_cast<FileFrame*>(w) && !w->IsBeingDeleted() ? 1 : 0;
+        return n;
+    };
     testing::internal::CaptureStdout();
     SelectMenu(main, ID_MAIN_OPEN);
+    SelectMenu(main, ID_MAIN_OPEN); // each choice opens a window of its own
     testing::internal::GetCapturedStdout();
+    EXPECT_EQ(openWindows(), 2u);
     FileFrame* frame = FindTopLevel<FileFrame>();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->GetTitle(), "Load Character");
@@ -179,6 +187,7 @@ TEST_F(FileFrameTest, SaveThenOpenThroughTheMainWindow) {
     dice::QueueFaces(std::vector<int32_t>(12, 2)); // the new dice log's name
     Activate(frame, 0);
     PumpEvents();
+    EXPECT_EQ(openWindows(), 1u); // the one used closes, the other stays
 
     EXPECT_EQ(CharacterXMLText(), saved);
     EXPECT_EQ(current_character.CHARACTER_NAME, "Ada Brightwater");
