@@ -30,17 +30,19 @@ void LogLine(std::string& text, const std::string& file, bool fullWidth) {
 
 } // namespace
 
+std::string FreeLogName(const std::string& prefix, int32_t number) {
+    std::error_code error;
+    while (number < INT32_MAX && std::filesystem::exists(prefix + Format("%i.log", number), error))
+        ++number;
+    return prefix + Format("%i.log", number);
+}
+
 void Create_Filename(std::string& name) {
     const int32_t roll = DiceRoll(12, 12);
-    if (name.size() < 2) {
-        // Rolls cluster between 60 and 90, so a later run would often empty an earlier character's log:
-        // the one record of its rolls. The first free number from the roll upward is taken instead.
-        int32_t number = roll;
-        std::error_code error;
-        while (number < INT32_MAX && std::filesystem::exists(Format("%i.log", number), error))
-            ++number;
-        name = Format("%i.log", number);
-    }
+    // Rolls cluster between 60 and 90, so a later run would often empty an earlier character's log: the
+    // one record of its rolls. The first free number from the roll upward is taken instead.
+    if (name.size() < 2)
+        name = FreeLogName("", roll);
     // Text mode and truncation: the file is created, or emptied for the next character.
     std::ofstream out(name, std::ios::out | std::ios::trunc);
     if (!out.is_open())

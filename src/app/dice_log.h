@@ -1,6 +1,7 @@
 // The dice log: one line per roll, choice or payment, appended to a text file and shown in the log window.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -10,6 +11,10 @@
 // also when the name is kept. A file that cannot be created is reported ("Problem creating log file") and
 // `name` keeps the value it got.
 void Create_Filename(std::string& name);
+
+// `prefix` + "%i.log" for the first number from `number` upward whose file does not exist in the working
+// directory, so that a new log never empties an earlier one.
+std::string FreeLogName(const std::string& prefix, int32_t number);
 
 // Appends `text`, a blank and a line end to `file`; a file that cannot be opened is reported ("Problem
 // creating entry in log file") and nothing is written.

@@ -1,6 +1,5 @@
 #include "files/file_frame.h"
 
-#include <algorithm>
 #include <wx/listctrl.h>
 
 #include "app/app_icon.h"
@@ -8,7 +7,7 @@
 #include "app/prompts.h"
 #include "app/text_encoding.h"
 #include "files/character_xml_reader.h"
-#include "files/saved_characters.h"
+#include "files/saved_character_view.h"
 
 namespace {
 const char* const kCaption = "Load Character";
@@ -23,42 +22,12 @@ wxEND_EVENT_TABLE()
     FileFrame::FileFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL) {
     SetIcon(SampleIcon());
-    list_ = new wxListCtrl(this, ID_FILE_LIST, wxPoint(10, 95), wxSize(700, 200),
-                           wxLC_REPORT | wxLC_SINGLE_SEL, wxDefaultValidator, "ListView");
-    // As the frame's only child the list fills the frame whatever its own box; the frame is grown to
-    // the list's width and height so that all five columns show without scrolling.
-    const wxSize client = GetClientSize();
-    SetClientSize(wxSize(std::max(client.x, 700), std::max(client.y, 200)));
+    list_ = CreateSavedCharacterList(this);
     OnSelectionStart();
 }
 
 void FileFrame::OnSelectionStart() {
-    list_->ClearAll();
-    rowFiles_.clear();
-    const char* const columns[] = {"Name", "Class", "Level", "Race", "Sex"};
-    for (int c = 0; c < 5; ++c)
-        list_->InsertColumn(c, columns[c], wxLIST_FORMAT_LEFT);
-
-    VOLDFileClass::Clear();
-    VOLDFileClass::LoadCharacter();
-    for (const VOLDFileClass* e = VOLDFileClass::First(); e; e = e->pNext.get()) {
-        if (e->CHARACTER_NAME.empty())
-            continue;
-        const long row = list_->InsertItem(0, ToWx(e->CHARACTER_NAME));
-        list_->SetItem(row, 1, ToWx(e->CLASS_LONG_NAME));
-        list_->SetItem(row, 2, ToWx(e->LEVEL));
-        list_->SetItem(row, 3, ToWx(e->RACE));
-        list_->SetItem(row, 4, ToWx(e->SEX));
-        rowFiles_.insert(rowFiles_.begin(), e->FILE_NAME);
-    }
-    // Fitted to the contents, but never narrower than the header, which GTK would otherwise cut.
-    for (int c = 0; c < 5; ++c) {
-        list_->SetColumnWidth(c, wxLIST_AUTOSIZE);
-        const int contents = list_->GetColumnWidth(c);
-        list_->SetColumnWidth(c, wxLIST_AUTOSIZE_USEHEADER);
-        if (contents > list_->GetColumnWidth(c))
-            list_->SetColumnWidth(c, contents);
-    }
+    rowFiles_ = FillSavedCharacterList(list_);
 }
 
 void FileFrame::OnOpen(wxListEvent& event) {

@@ -5,13 +5,10 @@
 #include <vector>
 #include <wx/frame.h>
 
+#include "files/saved_character_view.h"
+
 class wxListCtrl;
 class wxListEvent;
-
-// Control ids of the open-character window.
-enum FileFrameId {
-    ID_FILE_LIST = 10050,
-};
 
 class FileFrame : public wxFrame {
 public:

@@ -11,5 +11,6 @@ list(APPEND BK_CORE_SOURCES
     src/files/character_sheet_details.cpp
 )
 list(APPEND BK_UI_SOURCES
+    src/files/saved_character_view.cpp
     src/files/file_frame.cpp
 )

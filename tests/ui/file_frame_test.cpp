@@ -38,17 +38,7 @@ protected:
     static wxListCtrl* List(FileFrame* frame) {
         return dynamic_cast<wxListCtrl*>(frame->FindWindow(ID_FILE_LIST));
     }
-    static std::vector<std::string> Rows(FileFrame* frame) {
-        std::vector<std::string> rows;
-        wxListCtrl* list = List(frame);
-        for (long r = 0; r < list->GetItemCount(); ++r) {
-            std::string row;
-            for (int c = 0; c < 5; ++c)
-                row += (c ? "|" : "") + list->GetItemText(r, c).ToStdString();
-            rows.push_back(row);
-        }
-        return rows;
-    }
+    static std::vector<std::string> Rows(FileFrame* frame) { return ListCtrlRows(List(frame)); }
     static void Activate(FileFrame* frame, long row) { ActivateListRow(List(frame), row); }
     // Writes the current character under `name`, with `age` to tell the files apart.
     static void Save(const std::string& name, const std::string& file, int32_t age = 0) {

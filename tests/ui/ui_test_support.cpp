@@ -118,3 +118,23 @@ std::vector<std::string> ListRows(const wxListBox* list) {
             rows.push_back(row.ToStdString());
     return rows;
 }
+
+void SelectListCtrlRow(wxListCtrl* list, long row) {
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(row >= 0 && row < list->GetItemCount()) << "no row " << row;
+    for (long r = 0; r < list->GetItemCount(); ++r)
+        list->SetItemState(r, r == row ? wxLIST_STATE_SELECTED : 0, wxLIST_STATE_SELECTED);
+}
+
+std::vector<std::string> ListCtrlRows(const wxListCtrl* list) {
+    std::vector<std::string> rows;
+    if (!list)
+        return rows;
+    for (long r = 0; r < list->GetItemCount(); ++r) {
+        std::string row;
+        for (int c = 0; c < list->GetColumnCount(); ++c)
+            row += (c ? "|" : "") + list->GetItemText(r, c).ToStdString();
+        rows.push_back(row);
+    }
+    return rows;
+}

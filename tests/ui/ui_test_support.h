@@ -47,3 +47,9 @@ template <class Frame> Frame* FindTopLevel() {
             found = f;
     return found;
 }
+
+// Selects row `row` of the report list `list` alone, as a user's click would; fails when there is no such
+// row.
+void SelectListCtrlRow(wxListCtrl* list, long row);
+// The cells of each row of the report list `list`, joined with "|".
+std::vector<std::string> ListCtrlRows(const wxListCtrl* list);
