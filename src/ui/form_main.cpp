@@ -15,6 +15,7 @@
 #include "files/character_xml_writer.h"
 #include "files/file_frame.h"
 #include "gm/critical_frame.h"
+#include "gm/honor_tracking_frame.h"
 #include "steps/frame_fighter_bg.h"
 #include "steps/frame_step3.h"
 #include "ui/options_dialog.h"
@@ -116,4 +117,7 @@ void FormMain::OnCritical(wxCommandEvent&) {
     (new CriticalFrame(this, "Critical hit Rolling", wxDefaultPosition, wxSize(600, 200)))->Show(true);
 }
 
-void FormMain::OnHonor(wxCommandEvent&) {}
+void FormMain::OnHonor(wxCommandEvent&) {
+    // Kept nowhere: any number of trackers may be open, all on the one party, each with its own log.
+    (new HonorTrackingFrame(this, "Honor Tracking", wxDefaultPosition, wxSize(640, 500)))->Show(true);
+}

@@ -8,6 +8,7 @@
 #include "app/options_file.h"
 #include "app/program_data.h"
 #include "files/saved_characters.h"
+#include "gm/honor_party.h"
 #include "quirks/quirk_flaw.h"
 #include "support/catalog_files.h"
 #include "ui/tree_model.h"
@@ -39,6 +40,7 @@ void ResetGlobals() {
     SetDiceLogView(nullptr);
     ClearCatalogues();
     VOLDFileClass::Clear();
+    pcs.fill(PartyMember());
     for (void (*reset)() : ExtraResets())
         reset();
 }

@@ -4,6 +4,7 @@
 
 #include "app/app_globals.h"
 #include "app/cx_application.h"
+#include "gm/honor_tracking_frame.h"
 #include "steps/frame_step3.h"
 #include "support/catalog_files.h"
 #include "support/reset_globals.h"
@@ -29,6 +30,7 @@ TEST_F(GtkWarningsTest, StartUpAndEveryWindowOfTheMainMenuOpenWithoutGtkWarnings
         {"the first step, the dice log and the tree", ID_MAIN_NEW},
         {"the critical-hit roller", ID_MAIN_CRITICAL},
         {"the fighter background window", ID_MAIN_TEST},
+        {"the honor tracker", ID_MAIN_HONOR},
     };
     testing::internal::CaptureStderr();
     FormMain* main = RunStartUp();
@@ -47,6 +49,14 @@ TEST_F(GtkWarningsTest, StartUpAndEveryWindowOfTheMainMenuOpenWithoutGtkWarnings
     PumpEvents();
     printed = testing::internal::GetCapturedStderr();
     EXPECT_EQ(printed.find("Gtk-"), std::string::npos) << "a roll in the first step:\n" << printed;
+
+    HonorTrackingFrame* tracker = FindTopLevel<HonorTrackingFrame>();
+    ASSERT_NE(tracker, nullptr);
+    testing::internal::CaptureStderr();
+    Click(tracker, ID_HONOR_ADD_PC); // the party picker
+    PumpEvents();
+    printed = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(printed.find("Gtk-"), std::string::npos) << "the party picker:\n" << printed;
 }
 
 } // namespace
