@@ -124,6 +124,12 @@ void BM_Save(benchmark::State& state) {
         benchmark::DoNotOptimize(CreateXMLSheet(kName));
 }
 
+// The save less the file: making the text alone.
+void BM_MakeText(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CharacterXMLText());
+}
+
 void BM_PlainRead(benchmark::State& state) {
     const fs::path path = Folder() / "CharacterXML" / (std::string(kName) + ".xml");
     std::vector<char> buffer(64 * 1024);
@@ -165,6 +171,7 @@ void BM_ReadFromMemory(benchmark::State& state) {
 
 BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_Save)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_MakeText)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_PlainRead)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_Open)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ReadFromMemory)->Unit(benchmark::kMicrosecond)->UseRealTime();
