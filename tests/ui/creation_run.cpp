@@ -1,5 +1,6 @@
 #include "creation_run.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <vector>
 #include <wx/button.h>
@@ -7,11 +8,25 @@
 #include <wx/stattext.h>
 
 #include "app/app_globals.h"
+#include "app/cx_application.h"
 #include "app/dice.h"
 #include "steps/frame_step3.h"
 #include "steps/frame_step6.h"
+#include "support/catalog_files.h"
+#include "support/scripted_prompter.h"
 #include "ui/form_main.h"
 #include "ui/ui_test_support.h"
+
+void CreationRunTest::SetUp() {
+    GlobalsTest::SetUp();
+    std::filesystem::copy(SampleCatalogs(), dir_.path(), std::filesystem::copy_options::recursive);
+    main_ = RunStartUp();
+}
+
+void CreationRunTest::TearDown() {
+    CloseAllWindows();
+    GlobalsTest::TearDown();
+}
 
 FrameStep6* RunToBackground(FormMain* main, const Scores& scores, const std::string& raceRow) {
     dice::QueueFaces(std::vector<int32_t>(12, 3)); // the dice-log name: 12d12, "36.log"
@@ -56,4 +71,15 @@ std::vector<int> ClickThroughBackground(FrameStep6* step, int limit) {
         PumpEvents();
     }
     return clicked;
+}
+
+const BackgroundScript kPlainBackground = {{3, 50, 5, 5, 4, 4, 4, 45, 50, 45, 45, 50, 50, 50, 10}, 12};
+
+void RollBackground(FrameStep6* step, const BackgroundScript& script) {
+    ScopedPrompter prompts;
+    for (size_t i = 0; i < script.questions; ++i)
+        prompts->ExpectYesNo(true);
+    dice::QueueFaces(script.faces);
+    ClickThroughBackground(step);
+    EXPECT_EQ(dice::QueuedFaces(), 0u);
 }

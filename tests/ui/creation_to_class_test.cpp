@@ -36,43 +36,24 @@ const Scores kScores = {12, 14, 9, 13, 10, 11, 15};
 
 // Human, Male (10 BP, so every roll asks and is accepted). Both parents known and alive; the mother
 // indifferent (a free minor quirk), the father loving (5 BP); two siblings, the character the middle one.
-const std::vector<int32_t> kOwedBackground = {3,  50, 5,  5, 4,  4,  4,  45, 50, 45, 45, 85,
-                                              50, 50, 40, 5, 50, 50, 50, 15, 50, 50, 50, 50};
-const size_t kOwedBackgroundQuestions = 21;
-// The same without free tables: both parents loving, no siblings.
-const std::vector<int32_t> kPlainBackground = {3, 50, 5, 5, 4, 4, 4, 45, 50, 45, 45, 50, 50, 50, 10};
-const size_t kPlainBackgroundQuestions = 12;
+// kPlainBackground (creation_run.h) is the same without free tables.
+const BackgroundScript kOwedBackground = {
+    {3, 50, 5, 5, 4, 4, 4, 45, 50, 45, 45, 85, 50, 50, 40, 5, 50, 50, 50, 15, 50, 50, 50, 50}, 21};
 
-class CreationToClassTest : public GlobalsTest {
+class CreationToClassTest : public CreationRunTest {
 protected:
-    void SetUp() override {
-        GlobalsTest::SetUp();
-        std::filesystem::copy(SampleCatalogs(), dir_.path(), std::filesystem::copy_options::recursive);
-        main_ = RunStartUp();
-    }
-    void TearDown() override {
-        CloseAllWindows();
-        GlobalsTest::TearDown();
-    }
-
     // A new character through the race step and every background roll; returns the background window.
-    FrameStep6* Background(const std::vector<int32_t>& faces, size_t questions) {
+    FrameStep6* Background(const BackgroundScript& script) {
         FrameStep6* step = RunToBackground(main_, kScores, "Human, Male");
-        if (!step)
-            return nullptr;
-        ScopedPrompter prompts;
-        for (size_t i = 0; i < questions; ++i)
-            prompts->ExpectYesNo(true);
-        dice::QueueFaces(faces);
-        ClickThroughBackground(step);
-        EXPECT_EQ(dice::QueuedFaces(), 0u);
+        if (step)
+            RollBackground(step, script);
         return step;
     }
 
     // Continue with the free tables owed by kOwedBackground, then both free rolls; returns the random-roll
     // window still open in slot 5.
     FrameStep7* FreeRolls() {
-        FrameStep6* step = Background(kOwedBackground, kOwedBackgroundQuestions);
+        FrameStep6* step = Background(kOwedBackground);
         if (!step)
             return nullptr;
         {
@@ -138,9 +119,6 @@ protected:
             nodes.push_back(node->name + " x" + std::to_string(node->value));
         return nodes;
     }
-
-    ScopedTempDir dir_;
-    FormMain* main_ = nullptr;
 };
 
 // The background's Continue and the free rolls, as both runs log them.
@@ -252,7 +230,7 @@ TEST_F(CreationToClassTest, ANextCharacterOwesNoneOfTheFirstOnesTables) {
     PumpEvents();
     EXPECT_EQ(program_data.WizardState, 0);
 
-    FrameStep6* step = Background(kPlainBackground, kPlainBackgroundQuestions);
+    FrameStep6* step = Background(kPlainBackground);
     ASSERT_NE(step, nullptr);
     ScopedPrompter prompts; // no choice is asked
     SelectMenu(step, ID_STEP6_MENU_CONTINUE);
