@@ -484,6 +484,17 @@ TEST_F(HonorTrackingFrameTest, SaveTwoCharactersThenTrackTheirHonorThroughTheMai
                   "Ada Brightwater has had Honor adjusted: Saved the village for 6 points of Honor",
                   "Brom has had Temporal Honor adjusted: Broke an oath for 2 points of Temporal Honor",
               }));
+    // Another choice opens another tracker on the same party, with a log of its own.
+    dice::QueueFaces(LogNameFaces(3));
+    SelectMenu(main, ID_MAIN_HONOR);
+    HonorTrackingFrame* second = FindTopLevel<HonorTrackingFrame>();
+    ASSERT_NE(second, w);
+    EXPECT_EQ(second->LogFileName(), "Honor_37.log");
+    EXPECT_EQ(ListCtrlRows(Party(second)), std::vector<std::string>{"|||||||"});
+    second->RefreshPartyList();
+    EXPECT_EQ(ListCtrlRows(Party(second)), ListCtrlRows(party));
+    EXPECT_EQ(LogLines("Honor_36.log").size(), 4u);
+
     // The saved files are only read.
     testing::internal::CaptureStdout();
     VOLDFileClass::Clear();
