@@ -42,9 +42,9 @@ std::vector<PartyRow> PartyRows();
 bool RemovePartyMember(long slot);
 
 // Awards the first award row whose text occurs in `reward` to the member in `slot`: that row's points for
-// the member's alignment go to its temporal honor (none for an alignment that is not one of the nine
-// exactly) and the line "<name> has been awarded: <reward>[ for <n> points of Temporal Honor]" goes to
-// the honor log `logFile`. False, with nothing changed or logged, when there is no member or no award row.
+// the member's alignment go to its temporal honor (none for an alignment that HonorPoints does not know) and
+// the line "<name> has been awarded: <reward>[ for <n> points of Temporal Honor]" goes to the honor log
+// `logFile`. False, with nothing changed or logged, when there is no member or no award row.
 bool AwardPartyMember(long slot, const std::string& reward, const std::string& logFile);
 
 enum class HonorAdjustment { Honor, TemporalHonor };

@@ -301,6 +301,11 @@ const std::array<const char*, kHonorAlignments> kHonorAlignmentNames = {
     "Chaotic-neutral", "Lawful-evil",  "Neutral-evil", "Chaotic-evil",
 };
 
+const std::array<const char*, kHonorAlignments> kCatalogueAlignmentNames = {
+    "Lawful Good",     "Neutral Good", "Chaotic Good", "Lawful Neutral", "True Neutral",
+    "Chaotic Neutral", "Lawful Evil",  "Neutral Evil", "Chaotic Evil",
+};
+
 std::vector<size_t> HonorRowsOfFilter(int32_t table) {
     std::vector<size_t> rows;
     if (table < 0 || table > kHonorTables)
@@ -325,8 +330,10 @@ const char* HonorNote(size_t row) {
 std::optional<int32_t> HonorPoints(size_t row, const std::string& alignment) {
     if (row >= kHonorRows)
         return std::nullopt;
+    // The award tables write the alignments their own way, the class catalogues (which the alignment step
+    // offers) theirs; a character chosen from the catalogue must not lose every award to a hyphen.
     for (size_t a = 0; a < kHonorAlignments; ++a)
-        if (alignment == kHonorAlignmentNames[a])
+        if (alignment == kHonorAlignmentNames[a] || alignment == kCatalogueAlignmentNames[a])
             return HonorData[row].points[a];
     return std::nullopt;
 }

@@ -32,6 +32,9 @@ extern const std::array<const char*, kHonorNotes> NoteBuffer;
 extern const std::array<const char*, kHonorTables + 1> kHonorFilterLabels;
 // The alignments in the order of `points`: good, neutral, evil, each lawful, neutral, chaotic.
 extern const std::array<const char*, kHonorAlignments> kHonorAlignmentNames;
+// The same nine as the shipped class catalogues write them ("Lawful Good", ..., "True Neutral"), in the
+// same order: a character whose alignment was chosen from them earns the same points.
+extern const std::array<const char*, kHonorAlignments> kCatalogueAlignmentNames;
 
 // The row numbers of filter position `table`: all rows for 0, the rows of that table for 1 to 7, none else.
 std::vector<size_t> HonorRowsOfFilter(int32_t table);
@@ -39,5 +42,6 @@ std::vector<size_t> HonorRowsOfFilter(int32_t table);
 std::optional<size_t> HonorRowOfText(const std::string& shown);
 // The note text of row `row` ("Notes" for a row without a note).
 const char* HonorNote(size_t row);
-// The points of row `row` for `alignment`, which must be one of kHonorAlignmentNames exactly; none else.
+// The points of row `row` for `alignment`, which must be one of kHonorAlignmentNames or
+// kCatalogueAlignmentNames exactly (whole and case-sensitive); none else.
 std::optional<int32_t> HonorPoints(size_t row, const std::string& alignment);

@@ -2,7 +2,11 @@
 #include <set>
 #include <string>
 
+#include "catalog/class_catalog.h"
 #include "gm/honor_table.h"
+#include "support/catalog_files.h"
+#include "support/reset_globals.h"
+#include "support/scoped_temp_dir.h"
 
 namespace {
 
@@ -154,9 +158,12 @@ TEST(HonorTableTest, PointsAreReadForTheNineAlignmentsWrittenExactly) {
         {"Neutral", -2, -5},       {"Chaotic-neutral", -10, -4},
         {"Lawful-evil", -5, -3},   {"Neutral-evil", 0, 0},
         {"Chaotic-evil", -10, 3},  {"lawful-good", {}, {}},
-        {"Lawful Good", {}, {}},   {"Lawful-good ", {}, {}},
+        {"Lawful Good", -5, -8},   {"Lawful-good ", {}, {}},
         {"Neutral-Good", {}, {}},  {"", {}, {}},
-        {"True neutral", {}, {}},
+        {"True neutral", {}, {}},  {"True Neutral", -2, -5},
+        {"Lawful good", {}, {}},   {"LAWFUL GOOD", {}, {}},
+        {"Lawful  Good", {}, {}},  {"Neutral Evil", 0, 0},
+        {"Chaotic Evil", -10, 3},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(HonorPoints(28, c.alignment), c.surrendering) << c.alignment;
@@ -166,6 +173,31 @@ TEST(HonorTableTest, PointsAreReadForTheNineAlignmentsWrittenExactly) {
     for (const char* alignment : kHonorAlignmentNames)
         EXPECT_EQ(HonorPoints(82, alignment), 1) << alignment;
     EXPECT_EQ(HonorPoints(kHonorRows, "Neutral"), std::nullopt);
+    // The class catalogues' spelling of an alignment is worth what the table's is, row by row.
+    for (size_t a = 0; a < kHonorAlignments; ++a)
+        for (size_t row = 0; row < kHonorRows; ++row)
+            ASSERT_EQ(HonorPoints(row, kCatalogueAlignmentNames[a]), HonorData[row].points[a])
+                << kCatalogueAlignmentNames[a] << " row " << row;
+}
+
+// A character made from the shipped sample catalogue picks its alignment from its class's list (or is
+// "Neutral" for low Wisdom): each of those must earn award points.
+class HonorSampleAlignmentTest : public GlobalsTest {};
+
+TEST_F(HonorSampleAlignmentTest, EveryAlignmentASampleClassOffersEarnsPoints) {
+    ScopedTempDir dir;
+    std::filesystem::copy(SampleCatalogs(), dir.path(), std::filesystem::copy_options::recursive);
+    testing::internal::CaptureStdout();
+    LoadCatalogues();
+    testing::internal::GetCapturedStdout();
+    std::set<std::string> offered = {"Neutral"};
+    for (const CharacterClass* cls = CharacterClass::First(); cls; cls = cls->pNext.get())
+        offered.insert(cls->ALIGNMENT.begin(), cls->ALIGNMENT.end());
+    EXPECT_GE(offered.size(), 10u) << "the sample classes offer the nine alignments";
+    for (const std::string& alignment : offered)
+        EXPECT_TRUE(HonorPoints(116, alignment).has_value()) << '"' << alignment << '"';
+    EXPECT_EQ(HonorPoints(116, "Lawful Good"), 10); // Completing a quest
+    EXPECT_EQ(HonorPoints(116, "Chaotic Good"), 4);
 }
 
 } // namespace

@@ -422,7 +422,7 @@ TEST_F(HonorTrackingFrameTest, SaveTwoCharactersThenTrackTheirHonorThroughTheMai
     current_character.ALIGNMENT = "Lawful-good";
     SelectMenu(main, ID_MAIN_SAVE);
     current_character.CHARACTER_NAME = "Brom";
-    current_character.ALIGNMENT = "Chaotic Good"; // not one of the award table's nine texts
+    current_character.ALIGNMENT = "Chaotic Good"; // as the sample classes write it
     current_character.HONOR_BASE = 31;
     SelectMenu(main, ID_MAIN_SAVE);
     ASSERT_TRUE(fs::exists("CharacterXML/Ada Brightwater.xml"));
@@ -466,7 +466,7 @@ TEST_F(HonorTrackingFrameTest, SaveTwoCharactersThenTrackTheirHonorThroughTheMai
         Click(w, ID_HONOR_ADJUST_TEMPORAL);
     }
     EXPECT_EQ(ListCtrlRows(party),
-              (std::vector<std::string>{"Brom|Fighter/Thief|1|Elf|Female|31|Chaotic Good|2",
+              (std::vector<std::string>{"Brom|Fighter/Thief|1|Elf|Female|31|Chaotic Good|6",
                                         "Ada Brightwater|Fighter/Thief|1|Elf|Female|29|Lawful-good|10"}));
     SelectListCtrlRow(party, 0);
     Click(w, ID_HONOR_REMOVE_PC);
@@ -480,7 +480,7 @@ TEST_F(HonorTrackingFrameTest, SaveTwoCharactersThenTrackTheirHonorThroughTheMai
     EXPECT_EQ(LogLines("Honor_36.log"),
               (std::vector<std::string>{
                   "Ada Brightwater has been awarded: Completing a quest for 10 points of Temporal Honor",
-                  "Brom has been awarded: Completing a quest",
+                  "Brom has been awarded: Completing a quest for 4 points of Temporal Honor",
                   "Ada Brightwater has had Honor adjusted: Saved the village for 6 points of Honor",
                   "Brom has had Temporal Honor adjusted: Broke an oath for 2 points of Temporal Honor",
               }));
