@@ -39,6 +39,11 @@ PartyMember* FindPartyMember(long slot) {
     return member.name.empty() ? nullptr : &member;
 }
 
+long PartySlotOfRow(long slot, const std::string& shownName) {
+    const PartyMember* member = FindPartyMember(slot);
+    return member && member->name == shownName ? slot : -1;
+}
+
 std::optional<size_t> FirstFreeSlot() {
     for (size_t slot = 0; slot < kPartySlots; ++slot)
         if (pcs[slot].name.empty())

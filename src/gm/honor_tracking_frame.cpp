@@ -139,11 +139,17 @@ void HonorTrackingFrame::AdjustTemporalHonor(wxCommandEvent&) {
         RefreshPartyList();
 }
 
-long HonorTrackingFrame::SelectedSlot() const {
+long HonorTrackingFrame::SelectedSlot() {
     const long row = partyList->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
     if (row < 0)
         return -1;
-    return static_cast<long>(partyList->GetItemData(row)) - 1;
+    const long slot = static_cast<long>(partyList->GetItemData(row)) - 1;
+    if (slot < 0)
+        return -1;
+    const long member = PartySlotOfRow(slot, FromWx(partyList->GetItemText(row)));
+    if (member < 0)
+        RefreshPartyList();
+    return member;
 }
 
 void HonorTrackingFrame::InsertMemberRow(size_t slot, const PartyRow& row) {

@@ -56,8 +56,10 @@ public:
     const std::string& LogFileName() const { return logFileName; }
 
 private:
-    // The slot of the first selected row; -1 when no row is selected or the row holds no member.
-    long SelectedSlot() const;
+    // The slot of the first selected row; -1 when no row is selected or the row holds no member. A row
+    // whose slot no longer holds the member it shows (another tracker changed the party) stands for nobody,
+    // and the list is rebuilt to show the party as it is.
+    long SelectedSlot();
     void ResetColumns();
 
     std::string logFileName;

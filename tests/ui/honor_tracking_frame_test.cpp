@@ -304,6 +304,38 @@ TEST_F(HonorTrackingFrameTest, EachRowActsOnItsOwnMemberAndTheListIsRebuiltUnsel
               }));
 }
 
+TEST_F(HonorTrackingFrameTest, ARowListedBeforeAnotherTrackerChangedThePartyActsOnNobody) {
+    HonorTrackingFrame* w = Open(5);
+    HonorTrackingFrame* other = Open(6);
+    for (int id : {ID_HONOR_REMOVE_PC, ID_HONOR_AWARD, ID_HONOR_ADJUST, ID_HONOR_ADJUST_TEMPORAL}) {
+        Member(0, "Ada", "Lawful-good", 1);
+        Member(1, "Bob", "Neutral", 2);
+        Member(2, "Bobby", "Chaotic-evil", 3);
+        w->RefreshPartyList();
+        other->RefreshPartyList();
+        SelectListCtrlRow(Party(other), 0);
+        Click(other, ID_HONOR_REMOVE_PC); // Bob and Bobby move down a slot
+        // `w` still lists Ada, Bob, Bobby: its "Bob" row names the slot Bobby holds now.
+        ScopedPrompter prompts; // a stale row asks nothing
+        SelectListCtrlRow(Party(w), 1);
+        Click(w, id);
+        EXPECT_EQ(ListCtrlRows(Party(w)),
+                  (std::vector<std::string>{"Bob|Thief|2|Human|Male|2|Neutral|0",
+                                            "Bobby|Thief|2|Human|Male|3|Chaotic-evil|0"}))
+            << "the list shows the party as it is now, id " << id;
+        EXPECT_EQ(pcs[2].name, "") << id;
+    }
+    EXPECT_TRUE(LogLines(w->LogFileName()).empty());
+    // Rebuilt, the rows act on their own members again.
+    PickComboItem(Reward(w), "Dirty Fighting");
+    SelectListCtrlRow(Party(w), 1);
+    Click(w, ID_HONOR_AWARD);
+    EXPECT_EQ(pcs[1].temporalHonor, 3);
+    EXPECT_EQ(
+        LogLines(w->LogFileName()),
+        std::vector<std::string>{"Bobby has been awarded: Dirty Fighting for 3 points of Temporal Honor"});
+}
+
 TEST_F(HonorTrackingFrameTest, ThePickerListsTheSavedCharactersLastFoundFirst) {
     WriteSavedCharacter("a.xml", {"Ada"});
     WriteSavedCharacter("b.xml", {"Bob", "Neutral", "5", "Mage", "4", "Dwarf", "Male"});
