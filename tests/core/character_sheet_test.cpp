@@ -181,7 +181,6 @@ TEST_F(CharacterSheetTest, CharacterInformationKeepsItsDoubledRowAndEscapesTheNa
 }
 
 TEST_F(CharacterSheetTest, AbilityRowsShowScoreFractionAndEachLookUpInItsCell) {
-    const Character_Class& pc = current_character;
     current_character.ABILITY_BASE = {15, 14, 13, 12, 11, 10, 9};
     current_character.ABILITY_PERC = {42, 0, 5, 0, 0, 0, 77};
     current_character.HONOR_BASE = -4;
@@ -191,7 +190,8 @@ TEST_F(CharacterSheetTest, AbilityRowsShowScoreFractionAndEachLookUpInItsCell) {
     EXPECT_EQ(Lines(lines.begin(), lines.begin() + 7),
               (Lines{kBoxOpen, "<TR>", "<TD>", "<TABLE WIDTH=100% VALIGN=MIDDLE ALIGN=CENTER>", "<TR>",
                      "<TD COLSPAN=15><BIG><B><CENTER>Abilities</TD>", "</TR>"}));
-    const auto lookUp = [&pc](const char* key) {
+    const auto lookUp = [](const char* key) {
+        const Character_Class& pc = current_character;
         return std::string(AbilityScores::GetStrength(key, pc.ABILITY_BASE[0], pc.ABILITY_PERC[0]));
     };
     const Lines strength = Slice(lines, "<TD ALIGN=RIGHT><BIG><B>STR</B>:</TD>", "</TR>");
