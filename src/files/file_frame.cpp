@@ -2,6 +2,7 @@
 
 #include <wx/listctrl.h>
 
+#include "app/app_globals.h"
 #include "app/app_icon.h"
 #include "app/program_data.h"
 #include "app/prompts.h"
@@ -31,8 +32,9 @@ void FileFrame::OnSelectionStart() {
 }
 
 void FileFrame::OnOpen(wxListEvent& event) {
-    // Resetting the record under an open step window would leave that window working on nothing.
-    if (program_data.WizardState != 0) {
+    // Resetting the record under an open step window would leave that window working on another
+    // character. The equipment step, opened by the alignment step, runs with the state already at 0.
+    if (program_data.WizardState != 0 || CreationStepOpen()) {
         Prompts().Message("A character is being created. Finish or close its creation steps before "
                           "opening a saved character.",
                           kCaption, wxOK | wxICON_INFORMATION);

@@ -12,6 +12,7 @@
 #include "catalog/race_catalog.h"
 #include "files/character_xml_writer.h"
 #include "files/file_frame.h"
+#include "steps/equip_frame.h"
 #include "support/catalog_files.h"
 #include "support/character_fixture.h"
 #include "support/reset_globals.h"
@@ -134,19 +135,34 @@ TEST_F(FileFrameTest, NothingIsOpenedWhileACharacterIsBeingCreated) {
     AddFixtureCatalogues();
     BuildTwoClassCharacter();
     Save("Ada", "a.xml", 40);
-    current_character.CHARACTER_NAME = "In creation";
-    program_data.WizardState = 8;
-    FileFrame* frame = Open();
-    ScopedPrompter prompts;
-    prompts->ExpectMessage();
-    wxWeakRef<FileFrame> alive(frame);
-    Activate(frame, 0);
-    PumpEvents();
-    ASSERT_EQ(prompts->Asked().size(), 1u);
-    EXPECT_NE(prompts->Asked()[0].message.find("being created"), std::string::npos);
-    EXPECT_TRUE(alive);
-    EXPECT_EQ(current_character.CHARACTER_NAME, "In creation");
-    EXPECT_EQ(program_data.WizardState, 8);
+    const struct {
+        const char* what;
+        int32_t state;
+        bool equipmentOpen; // the last step, which the alignment step opens with the state at 0
+    } cases[] = {{"a step under way", 8, false}, {"the equipment step open", 0, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        current_character.CHARACTER_NAME = "In creation";
+        program_data.WizardState = c.state;
+        wxWeakRef<EquipFrame> equipment(c.equipmentOpen ? OpenEquipFrame() : nullptr);
+        FileFrame* frame = Open();
+        ScopedPrompter prompts;
+        prompts->ExpectMessage();
+        wxWeakRef<FileFrame> alive(frame);
+        Activate(frame, 0);
+        PumpEvents();
+        ASSERT_EQ(prompts->Asked().size(), 1u);
+        EXPECT_NE(prompts->Asked()[0].message.find("being created"), std::string::npos);
+        EXPECT_TRUE(alive);
+        EXPECT_EQ(current_character.CHARACTER_NAME, "In creation");
+        EXPECT_EQ(program_data.WizardState, c.state);
+        EXPECT_EQ(equipment.get() != nullptr, c.equipmentOpen);
+        if (alive)
+            alive->Close(true);
+        if (equipment)
+            equipment->Close(true);
+        PumpEvents();
+    }
 }
 
 TEST_F(FileFrameTest, SaveThenOpenThroughTheMainWindow) {
