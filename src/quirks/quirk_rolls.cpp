@@ -175,9 +175,7 @@ QuirkTableRoll QuirkFlawSubTable(const std::string& table) {
                               dice.roll, entry.name.c_str());
     if (entry.bp > 0)
         line += Format(" (%i BP)", entry.bp);
-    AcceptOptions options;
-    options.closingAccepts = true;
-    if (!LogAndAccept(line, options)) {
+    if (!LogAndAccept(line)) {
         result.outcome = QuirkTableRoll::PaidReroll;
         return result;
     }

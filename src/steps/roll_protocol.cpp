@@ -62,10 +62,8 @@ bool LogAndAccept(const std::string& text, const AcceptOptions& options) {
     if (!(program_data.BuildingPoints > 0.0f))
         return true;
     const std::string& shown = options.questionShowsPrefix ? line : text;
-    const bool accepted = options.closingAccepts
-                              ? Prompts().Message(shown, kAcceptCaption, wxYES_NO | wxICON_QUESTION) != wxNO
-                              : Prompts().YesNo(shown, kAcceptCaption);
-    if (accepted)
+    // Closing the question is no refusal: only No costs the BP.
+    if (Prompts().Message(shown, kAcceptCaption, wxYES_NO | wxICON_QUESTION) != wxNO)
         return true;
     program_data.BuildingPoints -= 1.0f;
     if (options.logDecline)

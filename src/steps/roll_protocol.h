@@ -43,14 +43,14 @@ RolledDice EnterOwnRoll(int32_t rolled, const std::string& message, const std::s
 struct AcceptOptions {
     bool questionShowsPrefix = true; // false: the question shows the text without the "BP=... | " prefix
     bool logDecline = true;          // false: a decline costs its 1 BP without the re-roll log line
-    bool closingAccepts = false;     // true: only an explicit No declines; closing the question accepts
 };
 
 // Logs `text` to the dice log with the current BP pool; then, while the pool is above 0 (also below 1),
 // asks the yes/no question "Accept this roll? (reroll costs 1BP)" showing the logged line (a message box
-// with a question icon where closing it accepts). No lowers the pool by 1.0 (it may go below 0), logs
-// "Spending 1 BP to re-roll" and returns false: the caller rolls again from the dice. Returns true when
-// the roll stands (Yes, or no question because the pool is at 0 or below).
+// with a question icon). Only an explicit No declines: it lowers the pool by 1.0 (it may go below 0), logs
+// "Spending 1 BP to re-roll" and returns false, and the caller rolls again from the dice. Returns true when
+// the roll stands (Yes, the question closed without an answer, or no question because the pool is at 0
+// or below).
 bool LogAndAccept(const std::string& text, const AcceptOptions& options = {});
 
 // Calls `attempt` until the roll stands and returns what it gave. A roll function signals a declined

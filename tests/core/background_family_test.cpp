@@ -56,10 +56,10 @@ TEST_F(BackgroundFamilyTest, LegitimacyAddsTheRaceModifierAndAsksWithoutThePrefi
         Restart();
         program_data.BuildingPoints = 1.0f;
         ScopedPrompter prompts;
-        prompts->ExpectYesNo(true);
+        prompts->ExpectMessage(wxYES);
         const bool illegitimate = std::string(c.legitimacy) == "Illegitimate";
         if (illegitimate) {
-            prompts->ExpectYesNo(true);
+            prompts->ExpectMessage(wxYES);
             dice::QueueFaces({c.roll, 40}); // then a prostitute mother
         } else {
             dice::QueueFaces({c.roll});
@@ -168,10 +168,10 @@ TEST_F(BackgroundFamilyTest, ExtensionsAppendTheirTextOnceAndTheHonorLineComesLa
         Restart();
         program_data.BuildingPoints = 1.5f;
         ScopedPrompter prompts;
-        prompts->ExpectYesNo(true);  // legitimacy
-        prompts->ExpectYesNo(true);  // the circumstance
-        prompts->ExpectYesNo(false); // the first extension
-        prompts->ExpectYesNo(true);  // still half a BP left
+        prompts->ExpectMessage(wxYES);  // legitimacy
+        prompts->ExpectMessage(wxYES);  // the circumstance
+        prompts->ExpectMessage(wxNO); // the first extension
+        prompts->ExpectMessage(wxYES);  // still half a BP left
         dice::QueueFaces({95, c.roll, c.declined, c.extension});
         const std::optional<ChainButton> next = Roll(ID_STEP6_LEGITIMACY);
         const Character_Class& pc = current_character;
@@ -290,9 +290,9 @@ TEST_F(BackgroundFamilyTest, AStepMotherIsRolledOnlyAfterAYes) {
     current_character.FATHER_ALIVE = 1;
     program_data.BuildingPoints = 2.0f;
     ScopedPrompter prompts;
-    prompts->ExpectYesNo(true);
-    prompts->ExpectYesNo(false);
-    prompts->ExpectYesNo(true);
+    prompts->ExpectMessage(wxYES);
+    prompts->ExpectMessage(wxNO);
+    prompts->ExpectMessage(wxYES);
     dice::QueueFaces({17, 90, 30});
     Roll(ID_STEP6_STEP_MOTHER);
     EXPECT_EQ(current_character.STEPPARENT, "Step Mother is alive");
@@ -362,7 +362,7 @@ TEST_F(BackgroundFamilyTest, QualityBandsGiveBPOrAFreeQuirk) {
     current_character.FATHER_ALIVE = -1;
     program_data.BuildingPoints = 1.0f;
     ScopedPrompter prompts;
-    prompts->ExpectYesNo(false);
+    prompts->ExpectMessage(wxNO);
     dice::QueueFaces({10, 99});
     const std::optional<ChainButton> next = Roll(ID_STEP6_MOTHER_QUALITY);
     EXPECT_EQ(gains_.momQualityBP, 0);

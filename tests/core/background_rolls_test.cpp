@@ -120,7 +120,7 @@ TEST_F(BackgroundRollsTest, HeightAndWeightReadTheirOwnRaceFields) {
     // Declining the weight roll with 1.0 BP leaves 0.0 and takes the second roll without a question.
     BooksToUse[kOptionRollYourOwnDice] = 0;
     program_data.BuildingPoints = 1.0f;
-    prompts->ExpectYesNo(false);
+    prompts->ExpectMessage(wxNO);
     dice::QueueFaces({1, 1, 1, 12, 12, 12});
     const std::optional<ChainButton> afterWeight = Roll(ID_STEP6_WEIGHT);
     EXPECT_EQ(current_character.CHARACTER_WEIGHT, 166);
@@ -141,7 +141,7 @@ TEST_F(BackgroundRollsTest, ATotalOfZeroWithoutARaceIsTakenAtOnce) {
     // No race: every racial number reads 0, so the age is 0 with no dice; it is a result, not a re-roll.
     program_data.BuildingPoints = 2.0f;
     ScopedPrompter prompts;
-    prompts->ExpectYesNo(true);
+    prompts->ExpectMessage(wxYES);
     current_character.AGE = 99;
     Roll(ID_STEP6_AGE);
     EXPECT_EQ(current_character.AGE, 0);
@@ -227,9 +227,9 @@ TEST_F(BackgroundRollsTest, TheSlaveBandRollsItsNatureAndADeclineReRollsOnlyTheN
     Restart();
     program_data.BuildingPoints = 2.0f;
     ScopedPrompter prompts;
-    prompts->ExpectYesNo(true);  // the social class stands
-    prompts->ExpectYesNo(false); // the first nature is declined
-    prompts->ExpectYesNo(true);
+    prompts->ExpectMessage(wxYES);  // the social class stands
+    prompts->ExpectMessage(wxNO); // the first nature is declined
+    prompts->ExpectMessage(wxYES);
     dice::QueueFaces({1, 3, 7});
     Roll(ID_STEP6_SOCIAL_CLASS);
     EXPECT_EQ(dice::QueuedFaces(), 0u);
@@ -506,7 +506,7 @@ TEST_F(BackgroundRollsTest, EveryBirthOrderRowCoversOneToAHundred) {
     gains_.middleChildQuirks = 0;
     program_data.BuildingPoints = 1.0f;
     ScopedPrompter prompts;
-    prompts->ExpectYesNo(false);
+    prompts->ExpectMessage(wxNO);
     dice::QueueFaces({75, 10});
     Roll(ID_STEP6_BIRTH_ORDER);
     EXPECT_EQ(current_character.BIRTH_ORDER, "First born");

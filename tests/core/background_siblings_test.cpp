@@ -112,9 +112,9 @@ TEST_F(BackgroundSiblingsTest, TheCountBandsAndTheIllegitimateD4) {
     Restart();
     program_data.BuildingPoints = 2.0f;
     ScopedPrompter prompts;
-    prompts->ExpectYesNo(false);
-    prompts->ExpectYesNo(true);
-    prompts->ExpectYesNo(false);
+    prompts->ExpectMessage(wxNO);
+    prompts->ExpectMessage(wxYES);
+    prompts->ExpectMessage(wxNO);
     dice::QueueFaces({20, 97, 4, 2});
     dice::QueueFaces(kPlainSibling);
     dice::QueueFaces({50});
@@ -241,9 +241,9 @@ TEST_F(BackgroundSiblingsTest, DeclinedDetailsCostABPWithoutALineAndTheLongestTe
     current_character.SIBLINGS = -1;
     current_character.ABILITY_BASE[5] = 0;
     ScopedPrompter prompts;
-    prompts->ExpectYesNo(false); // the sex
-    prompts->ExpectYesNo(true);
-    prompts->ExpectYesNo(false); // dead or alive; then no BP is left to ask with
+    prompts->ExpectMessage(wxNO); // the sex
+    prompts->ExpectMessage(wxYES);
+    prompts->ExpectMessage(wxNO); // dead or alive; then no BP is left to ask with
     dice::QueueFaces({3, 20, 90, 50, 60, 100, 90, 90});
     SiblingSetup();
     EXPECT_EQ(program_data.BuildingPoints, 0.0f);

@@ -226,7 +226,7 @@ TEST_F(FighterBackgroundTest, RollProtocolQuestionReRollAndOwnDice) {
     {
         ScopedPrompter prompts;
         program_data.BuildingPoints = 0.1f;
-        prompts->ExpectYesNo(false);
+        prompts->ExpectMessage(wxNO);
         dice::QueueFaces({1, 1, 1, 6, 6, 6});
         int32_t modifier = 0;
         EXPECT_FALSE(RollTrainingCamp(modifier));

@@ -84,8 +84,8 @@ TEST_F(MoneyRollsTest, ClassAgeDiceAreTypedWithinTheirRange) {
 TEST_F(MoneyRollsTest, RefusedAgeRollCostsOneBPAndRollsAgain) {
     program_data.BuildingPoints = 2.0f;
     dice::QueueFaces({4, 1});
-    prompts_->ExpectYesNo(false);
-    prompts_->ExpectYesNo(true);
+    prompts_->ExpectMessage(wxNO);
+    prompts_->ExpectMessage(wxYES);
     EXPECT_EQ(RollClassAge(), 16);
     EXPECT_FLOAT_EQ(program_data.BuildingPoints, 1.0f);
     EXPECT_EQ(prompts_->Asked()[0].caption, "Accept this roll? (reroll costs 1BP)");
@@ -130,7 +130,7 @@ TEST_F(MoneyRollsTest, SpendableBPIsTheWholePartOfThePool) {
         program_data.BuildingPoints = pool;
         prompts->ExpectNumber(0);
         if (pool > 0)
-            prompts->ExpectYesNo(true);
+            prompts->ExpectMessage(wxYES);
         dice::QueueFaces({50, 1});
         InheritanceRoll roll;
         Table4M(roll);
@@ -143,7 +143,7 @@ TEST_F(MoneyRollsTest, SpentBPAddTwoD12EachAndAreTakenBeforeTheLogLine) {
     klass_.MONEYROLL = 5;
     program_data.PPMoneyModifier = 3;
     prompts_->ExpectNumber(3);
-    prompts_->ExpectYesNo(true);
+    prompts_->ExpectMessage(wxYES);
     dice::QueueFaces({40, 1, 2, 3, 4, 5, 6, 8});
     InheritanceRoll roll;
     EXPECT_EQ(RollStartingMoney(roll), 108); // 40 + 5 + 3 + 21 = 69: 100 + 1d8
@@ -179,9 +179,9 @@ TEST_F(MoneyRollsTest, TypedD100ComesAfterTheBPQuestion) {
 TEST_F(MoneyRollsTest, RefusedMoneyRollKeepsTheSpentBP) {
     program_data.BuildingPoints = 4.0f;
     prompts_->ExpectNumber(2);
-    prompts_->ExpectYesNo(false);
+    prompts_->ExpectMessage(wxNO);
     prompts_->ExpectNumber(0);
-    prompts_->ExpectYesNo(true);
+    prompts_->ExpectMessage(wxYES);
     dice::QueueFaces({10, 1, 1, 1, 1, 2, 60, 1});
     InheritanceRoll roll;
     EXPECT_EQ(RollStartingMoney(roll), 81);
@@ -195,7 +195,7 @@ TEST_F(MoneyRollsTest, RefusedMoneyRollKeepsTheSpentBP) {
 TEST_F(MoneyRollsTest, RefusedDebtIsClearedByTheNextAttempt) {
     program_data.BuildingPoints = 3.0f;
     prompts_->ExpectNumber(0);
-    prompts_->ExpectYesNo(false);
+    prompts_->ExpectMessage(wxNO);
     // Total 3: no gold, a debt from d100 12 (the doubled row) and a d4 of 3.
     dice::QueueFaces({3, 12, 3});
     InheritanceRoll roll;
@@ -205,7 +205,7 @@ TEST_F(MoneyRollsTest, RefusedDebtIsClearedByTheNextAttempt) {
     EXPECT_EQ(roll.inheritanceLevel, 0);
 
     QueueMoney(95, {5});
-    prompts_->ExpectYesNo(true);
+    prompts_->ExpectMessage(wxYES);
     EXPECT_EQ(Table4M(roll), 150);
     EXPECT_EQ(current_character.HEREDITARY_DEBT, 0);
     EXPECT_EQ(roll.inheritanceText, "");

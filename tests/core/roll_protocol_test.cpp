@@ -62,18 +62,26 @@ TEST_F(RollProtocolTest, RollsLogsAndOffersTheReRollWhileThePoolIsAboveZero) {
          false,
          {2, 5},
          [](ScriptedPrompter& p) {
-             p.ExpectYesNo(false);
-             p.ExpectYesNo(true);
+             p.ExpectMessage(wxNO);
+             p.ExpectMessage(wxYES);
          },
          5,
          2.0f,
          {"BP=3.0    | Rolling for test (1d6): rolled 2", "BP=2.0    | Spending 1 BP to re-roll",
           "BP=2.0    | Rolling for test (1d6): rolled 5"}},
+        {"3 BP: the question closed without an answer keeps the roll and its BP",
+         3.0f,
+         false,
+         {2},
+         [](ScriptedPrompter& p) { p.ExpectMessage(wxCANCEL); },
+         2,
+         3.0f,
+         {"BP=3.0    | Rolling for test (1d6): rolled 2"}},
         {"half a BP: No, then nothing asked",
          0.5f,
          false,
          {2, 5},
-         [](ScriptedPrompter& p) { p.ExpectYesNo(false); },
+         [](ScriptedPrompter& p) { p.ExpectMessage(wxNO); },
          5,
          -0.5f,
          {"BP=0.5    | Rolling for test (1d6): rolled 2", "BP=-0.5   | Spending 1 BP to re-roll",
@@ -123,7 +131,7 @@ TEST_F(RollProtocolTest, RollsLogsAndOffersTheReRollWhileThePoolIsAboveZero) {
          {4, 2},
          [](ScriptedPrompter& p) {
              p.ExpectNumber(4);
-             p.ExpectYesNo(false);
+             p.ExpectMessage(wxNO);
              p.ExpectNumber(5);
          },
          5,
@@ -147,7 +155,7 @@ TEST_F(RollProtocolTest, RollsLogsAndOffersTheReRollWhileThePoolIsAboveZero) {
         EXPECT_EQ(dice::QueuedFaces(), 0u);
         bool firstNumber = true;
         for (const ScriptedPrompter::Question& q : prompts->Asked()) {
-            if (q.kind == Kind::YesNo) {
+            if (q.kind == Kind::Message) {
                 EXPECT_EQ(q.caption, "Accept this roll? (reroll costs 1BP)");
                 EXPECT_EQ(q.message.rfind("BP=", 0), 0u)
                     << "the question shows the logged line: " << q.message;
@@ -170,8 +178,8 @@ TEST_F(RollProtocolTest, TheQuestionCanShowTheBareTextAndADeclineCanSkipItsLine)
     program_data.BuildingPoints = 2.0f;
     dice::QueueFaces({1, 6});
     ScopedPrompter prompts;
-    prompts->ExpectYesNo(false);
-    prompts->ExpectYesNo(true);
+    prompts->ExpectMessage(wxNO);
+    prompts->ExpectMessage(wxYES);
     AcceptOptions quiet;
     quiet.questionShowsPrefix = false;
     quiet.logDecline = false;

@@ -271,7 +271,7 @@ TEST_F(BackgroundChainTest, EachBranchOffersItsRollsInOrder) {
             if (line.rfind("Applying", 0) != 0)
                 ++questions;
         for (size_t i = 0; i < questions; ++i)
-            prompts->ExpectYesNo(true);
+            prompts->ExpectMessage(wxYES);
         dice::QueueFaces(kFirstFive);
         dice::QueueFaces(path.faces);
 

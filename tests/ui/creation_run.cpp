@@ -78,7 +78,7 @@ const BackgroundScript kPlainBackground = {{3, 50, 5, 5, 4, 4, 4, 45, 50, 45, 45
 void RollBackground(FrameStep6* step, const BackgroundScript& script) {
     ScopedPrompter prompts;
     for (size_t i = 0; i < script.questions; ++i)
-        prompts->ExpectYesNo(true);
+        prompts->ExpectMessage(wxYES);
     dice::QueueFaces(script.faces);
     ClickThroughBackground(step);
     EXPECT_EQ(dice::QueuedFaces(), 0u);

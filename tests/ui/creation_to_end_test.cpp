@@ -75,11 +75,11 @@ TEST_F(CreationToEndTest, FromNewCharacterThroughEveryStepToTheClosedEquipmentWi
     auto* ageAndMoney = dynamic_cast<FrameStep10*>(VOLDFrames[kSlotStep10].Live());
     ASSERT_NE(ageAndMoney, nullptr);
     dice::QueueFaces({4});
-    prompts->ExpectYesNo(true);
+    prompts->ExpectMessage(wxYES);
     Click(ageAndMoney, ID_STEP10_ROLL_AGE);
     dice::QueueFaces({50, 3});
     prompts->ExpectNumber(0);
-    prompts->ExpectYesNo(true);
+    prompts->ExpectMessage(wxYES);
     Click(ageAndMoney, ID_STEP10_ROLL_MONEY);
     EXPECT_EQ(dice::QueuedFaces(), 0u);
     prompts->ExpectMessage(); // the honor

@@ -177,7 +177,7 @@ TEST_F(FrameFighterBGTest, DeclinedRollsArePaidAndRolledAgainInTheSameClick) {
     program_data.BuildingPoints = 0.1f;
     FrameFighterBG* w = Open();
     ScopedPrompter prompts;
-    prompts->ExpectYesNo(false);
+    prompts->ExpectMessage(wxNO);
     Roll(w, ID_FIGHTERBG_CAMP, {1, 1, 1, 4, 4, 4}); // declined 3, then 12 stands unasked
     EXPECT_FLOAT_EQ(program_data.BuildingPoints, -0.9f);
     EXPECT_EQ(Label(w, 10053), "regular army boot camp");

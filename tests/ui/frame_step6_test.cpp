@@ -126,21 +126,21 @@ TEST_F(FrameStep6Test, TheRaceStepOpensTheBackgroundAndItRollsToTheLegitimacy) {
 
     ScopedPrompter prompts;
     dice::QueueFaces({3});
-    prompts->ExpectYesNo(true);
+    prompts->ExpectMessage(wxYES);
     Click(step, ID_STEP6_AGE);
     EXPECT_EQ(program_data.WizardState, -1);
     dice::QueueFaces({50});
-    prompts->ExpectYesNo(true);
+    prompts->ExpectMessage(wxYES);
     Click(step, ID_STEP6_HANDEDNESS);
     dice::QueueFaces({1, 1, 5, 5});
-    prompts->ExpectYesNo(false);
-    prompts->ExpectYesNo(true);
+    prompts->ExpectMessage(wxNO);
+    prompts->ExpectMessage(wxYES);
     Click(step, ID_STEP6_HEIGHT);
     dice::QueueFaces({4, 4, 4});
-    prompts->ExpectYesNo(true);
+    prompts->ExpectMessage(wxYES);
     Click(step, ID_STEP6_WEIGHT);
     dice::QueueFaces({45});
-    prompts->ExpectYesNo(true);
+    prompts->ExpectMessage(wxYES);
     Click(step, ID_STEP6_SOCIAL_CLASS);
     PumpEvents();
     EXPECT_EQ(dice::QueuedFaces(), 0u);
