@@ -60,13 +60,16 @@ void FrameStep6::RollFromButton(int id) {
         rollButton->Hide();
         retiredButtons.push_back(rollButton);
         rollButton = nullptr;
-        CallAfter(&FrameStep6::DestroyRetiredButtons);
     }
     const std::optional<ChainButton> next =
         RollChainItem(id, gains, [this](const ResultRow& row) { AddRow(row); });
     if (next)
         rollButton = new wxButton(panel, next->id, next->label, wxPoint(kButtonX, nextY),
                                   wxSize(kButtonWidth, kButtonHeight));
+    // Queued only now: the dialogs of the roll run event loops of their own, which would carry out a call
+    // queued earlier while this click is still being handled.
+    if (!retiredButtons.empty())
+        CallAfter(&FrameStep6::DestroyRetiredButtons);
 }
 
 void FrameStep6::AddRow(const ResultRow& row) {

@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <wx/app.h>
@@ -6,6 +7,7 @@
 #include <wx/menu.h>
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
+#include <wx/weakref.h>
 
 #include "app/app_globals.h"
 #include "app/character.h"
@@ -92,6 +94,39 @@ TEST_F(FrameStep6Test, OneButtonAtATimeAndARowPerRoll) {
     PumpEvents();
     EXPECT_EQ(step_->Texts()[2]->GetPosition(), wxPoint(5, 30));
     EXPECT_EQ(ShownButton(ID_STEP6_HEIGHT)->GetPosition(), wxPoint(5, 50));
+}
+
+// A real dialog runs an event loop of its own, which carries out the calls queued before it was shown.
+class ModalLoopPrompter : public ScriptedPrompter {
+public:
+    std::function<void()> whileAsked;
+    int Message(const wxString& message, const wxString& caption, long style) override {
+        wxTheApp->ProcessPendingEvents();
+        if (whileAsked)
+            whileAsked();
+        return ScriptedPrompter::Message(message, caption, style);
+    }
+};
+
+TEST_F(FrameStep6Test, TheClickedButtonOutlivesTheQuestionsOfItsRoll) {
+    Open();
+    program_data.BuildingPoints = 2.0f;
+    const wxWeakRef<wxWindow> clicked = step_->FindWindow(ID_STEP6_AGE);
+    ASSERT_TRUE(clicked);
+    auto owned = std::make_unique<ModalLoopPrompter>();
+    ModalLoopPrompter& prompts = *owned;
+    std::vector<bool> aliveWhileAsked;
+    prompts.whileAsked = [&] { aliveWhileAsked.push_back(static_cast<bool>(clicked)); };
+    prompts.ExpectMessage(wxNO);
+    prompts.ExpectMessage(wxYES);
+    std::unique_ptr<Prompter> previous = SetPrompter(std::move(owned));
+    Click(step_, ID_STEP6_AGE);
+    EXPECT_EQ(aliveWhileAsked, (std::vector<bool>{true, true})) << "still inside its click";
+    EXPECT_EQ(prompts.Pending(), 0u);
+    SetPrompter(std::move(previous));
+    PumpEvents();
+    EXPECT_FALSE(clicked) << "destroyed once its click is over";
+    EXPECT_EQ(BackgroundRows(step_), "10052 Age:\n10053 0\n[10018 Roll Handedness]\n");
 }
 
 TEST_F(FrameStep6Test, AbortAndTheCloseBoxEndTheCreationAndEmptyTheSlot) {
