@@ -91,19 +91,20 @@ int FrameFighterBG::ResultsofBasicTraining2E() {
 template <class Roll>
 void FrameFighterBG::RollTable(Roll roll, const char* rowLabel, const std::string& field, int nextId,
                                const char* nextLabel) {
-    // The clicked button goes out of sight at once and is destroyed only once its click is over.
+    // The clicked button goes out of sight at once and is destroyed only once its click is over. The
+    // roll's dialogs run queued calls while they are open, so the destruction is queued after the roll.
     wxButton* clicked = currentButton;
     currentButton = nullptr;
     clicked->Hide();
-    CallAfter([done = wxWeakRef<wxButton>(clicked)] {
-        if (done)
-            done->Destroy();
-    });
 
     SetState(1);
     while (!(this->*roll)()) {
     }
     rolled = true;
+    CallAfter([done = wxWeakRef<wxButton>(clicked)] {
+        if (done)
+            done->Destroy();
+    });
 
     rowLabels[static_cast<size_t>(labelCount)] =
         new wxStaticText(this, ID_FIGHTERBG_ROW_LABEL + labelCount, rowLabel, wxPoint(5, nextRow),

@@ -96,18 +96,6 @@ TEST_F(FrameStep6Test, OneButtonAtATimeAndARowPerRoll) {
     EXPECT_EQ(ShownButton(ID_STEP6_HEIGHT)->GetPosition(), wxPoint(5, 50));
 }
 
-// A real dialog runs an event loop of its own, which carries out the calls queued before it was shown.
-class ModalLoopPrompter : public ScriptedPrompter {
-public:
-    std::function<void()> whileAsked;
-    int Message(const wxString& message, const wxString& caption, long style) override {
-        wxTheApp->ProcessPendingEvents();
-        if (whileAsked)
-            whileAsked();
-        return ScriptedPrompter::Message(message, caption, style);
-    }
-};
-
 TEST_F(FrameStep6Test, TheClickedButtonOutlivesTheQuestionsOfItsRoll) {
     Open();
     program_data.BuildingPoints = 2.0f;

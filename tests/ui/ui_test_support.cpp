@@ -138,3 +138,10 @@ std::vector<std::string> ListCtrlRows(const wxListCtrl* list) {
     }
     return rows;
 }
+
+int ModalLoopPrompter::Message(const wxString& message, const wxString& caption, long style) {
+    wxTheApp->ProcessPendingEvents();
+    if (whileAsked)
+        whileAsked();
+    return ScriptedPrompter::Message(message, caption, style);
+}

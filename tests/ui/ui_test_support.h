@@ -1,10 +1,13 @@
 // Helpers for driving windows in tests.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 #include <wx/toplevel.h>
 #include <wx/window.h>
+
+#include "support/scripted_prompter.h"
 
 class wxComboBox;
 class wxListBox;
@@ -53,3 +56,11 @@ template <class Frame> Frame* FindTopLevel() {
 void SelectListCtrlRow(wxListCtrl* list, long row);
 // The cells of each row of the report list `list`, joined with "|".
 std::vector<std::string> ListCtrlRows(const wxListCtrl* list);
+
+// A scripted prompter whose message boxes behave as a real dialog's event loop does: they first carry
+// out the calls queued before the box was shown, then run `whileAsked`, then answer from the script.
+class ModalLoopPrompter : public ScriptedPrompter {
+public:
+    std::function<void()> whileAsked;
+    int Message(const wxString& message, const wxString& caption, long style) override;
+};
