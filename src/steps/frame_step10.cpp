@@ -62,10 +62,14 @@ void FrameStep10::RollMoney(wxCommandEvent&) {
     const int32_t gold = RollStartingMoney(inheritance);
     labels[1] = new wxStaticText(this, ID_STEP10_RESULT, ToWx(Format("Gold: %i", gold)), wxPoint(20, 45),
                                  wxSize(150, kLabelHeight), 0);
-    RetireButton(1);
+    // The button goes out of sight now but is retired only after the message: a modal box runs the
+    // queued calls, and the clicked button must outlive its own click.
+    if (buttons[1])
+        buttons[1]->Hide();
     // Only an inheritance is announced; a debt shows in the record.
     if (inheritance.inheritanceLevel > 0)
         Prompts().Message(ToWx(inheritance.inheritanceText), "Inheritance", wxOK | wxCANCEL);
+    RetireButton(1);
     ++rollsDone;
 }
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <memory>
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/stattext.h>
@@ -7,6 +8,7 @@
 #include "app/character.h"
 #include "app/dice.h"
 #include "app/program_data.h"
+#include "app/prompts.h"
 #include "catalog/class_catalog.h"
 #include "catalog/race_catalog.h"
 #include "steps/frame_step10.h"
@@ -196,6 +198,34 @@ TEST_F(FrameStep10Test, InheritanceMessageOnlyForTheRichest) {
         EXPECT_EQ(step_->RollsDone(), 1);
         CloseAllWindows();
     }
+}
+
+TEST_F(FrameStep10Test, TheMoneyButtonOutlivesItsClickWhileTheInheritanceIsShown) {
+    // Installed for this test only; the fixture's scripted prompter comes back however it ends.
+    struct Installed {
+        ModalLoopPrompter* prompter = new ModalLoopPrompter;
+        std::unique_ptr<Prompter> previous = SetPrompter(std::unique_ptr<Prompter>(prompter));
+        ~Installed() { SetPrompter(std::move(previous)); }
+    } installed;
+    ModalLoopPrompter& prompts = *installed.prompter;
+    Open();
+    RollAge(5);
+    const wxWeakRef<wxWindow> clicked = step_->FindWindow(ID_STEP10_ROLL_MONEY);
+    ASSERT_TRUE(clicked);
+    bool aliveWhileAsked = false;
+    prompts.whileAsked = [&] { aliveWhileAsked = clicked && !clicked->IsShown(); };
+    klass_.MONEYROLL = 101 - 50;
+    prompts.ExpectNumber(0);
+    prompts.ExpectMessage();
+    dice::QueueFaces({50, 1, 4636});
+    Click(step_, ID_STEP10_ROLL_MONEY);
+    EXPECT_TRUE(aliveWhileAsked) << "hidden, but still there while the inheritance is shown";
+    ASSERT_EQ(prompts.Asked().size(), 2u);
+    EXPECT_EQ(prompts.Asked()[1].caption, "Inheritance");
+    EXPECT_EQ(prompts.Pending(), 0u);
+    PumpEvents();
+    EXPECT_FALSE(clicked) << "destroyed once its click is over";
+    EXPECT_EQ(step_->RollsDone(), 2);
 }
 
 TEST_F(FrameStep10Test, ContinueHandsOverTheItemsAndTheHonorThenCloses) {
