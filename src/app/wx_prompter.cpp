@@ -10,6 +10,7 @@
 #include <wx/sizer.h>
 #include <wx/textdlg.h>
 #include <wx/toplevel.h>
+#include <wx/weakref.h>
 
 namespace {
 
@@ -31,18 +32,29 @@ wxWindow* ActiveTopLevel() {
     return nullptr;
 }
 
+// The window the last question stood over. A question asked right after another one closed finds no
+// active window yet: the focus comes back to the window in use only when GTK's events are next handled.
+wxWeakRef<wxWindow>& PreviousParent() {
+    static wxWeakRef<wxWindow> previous;
+    return previous;
+}
+
 wxWindow* Parent() {
-    return DialogParent(ActiveTopLevel());
+    wxWindow* parent = DialogParent(ActiveTopLevel(), PreviousParent().get());
+    PreviousParent() = parent;
+    return parent;
 }
 
 } // namespace
 
-wxWindow* DialogParent(wxWindow* active) {
+wxWindow* DialogParent(wxWindow* active, wxWindow* previous) {
     // A dialog over the main window would hand the focus back to the main window, which then covers the
     // step or helper window the user was working in.
-    wxWindow* top = active ? wxGetTopLevelParent(active) : nullptr;
-    if (CanOwnDialog(top))
-        return top;
+    for (wxWindow* window : {active, previous}) {
+        wxWindow* top = window ? wxGetTopLevelParent(window) : nullptr;
+        if (CanOwnDialog(top))
+            return top;
+    }
     return CanOwnDialog(MasterFrame) ? MasterFrame : nullptr;
 }
 

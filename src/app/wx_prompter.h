@@ -22,9 +22,10 @@ public:
 };
 
 // The window a question is asked over, given the window the user is working in (`active`, or any
-// control inside it): its top-level window while that can still own a dialog (shown and not closing),
-// else the main window, else none. The dialog stands over that window and gives the focus back to it.
-wxWindow* DialogParent(wxWindow* active);
+// control inside it) and the one the previous question stood over: the first of their top-level windows
+// that can still own a dialog (shown and not closing), else the main window, else none. The dialog
+// stands over that window and gives the focus back to it.
+wxWindow* DialogParent(wxWindow* active, wxWindow* previous = nullptr);
 
 // The single-choice dialog the prompter shows, not yet shown. Its list is tall enough for GTK to lay
 // out the scroll bar even for two or three rows.

@@ -30,7 +30,9 @@ protected:
 };
 
 // A question asked while a step or helper window is in use must stand over that window: over the main
-// window, closing it would give the focus to the main window, which then hides the window in use.
+// window, closing it would give the focus to the main window, which then hides the window in use. The
+// previous question's window counts when no window is active yet: after a question asked straight after
+// another, the focus comes back to the window in use only when GTK's events are next handled.
 TEST_F(WxPrompterTest, QuestionsStandOverTheWindowInUseWhileItCanOwnADialog) {
     auto* open = new wxFrame(main_, wxID_ANY, "Character Creation: Roll Priors and Particulars");
     auto* button = new wxButton(open, wxID_ANY, "Roll");
@@ -43,20 +45,24 @@ TEST_F(WxPrompterTest, QuestionsStandOverTheWindowInUseWhileItCanOwnADialog) {
     const struct {
         const char* what;
         wxWindow* active;
+        wxWindow* previous;
         wxWindow* expected;
     } cases[] = {
-        {"a shown step window", open, open},
-        {"a control inside it", button, open},
-        {"no window in use", nullptr, main_},
-        {"a hidden window", hidden, main_},
-        {"a window closed by its own handler", closed, main_},
+        {"a shown step window", open, nullptr, open},
+        {"a control inside it", button, nullptr, open},
+        {"the active window before the previous one", open, main_, open},
+        {"no window in use", nullptr, nullptr, main_},
+        {"no window in use yet, the previous question's window", nullptr, button, open},
+        {"a hidden window", hidden, nullptr, main_},
+        {"a window closed by its own handler", closed, nullptr, main_},
+        {"the previous question's window closed since", nullptr, closed, main_},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DialogParent(c.active), c.expected) << c.what;
+        EXPECT_EQ(DialogParent(c.active, c.previous), c.expected) << c.what;
 
     MasterFrame = nullptr;
-    EXPECT_EQ(DialogParent(nullptr), nullptr) << "no main window yet";
-    EXPECT_EQ(DialogParent(open), open) << "no main window yet, a step window open";
+    EXPECT_EQ(DialogParent(nullptr, nullptr), nullptr) << "no main window yet";
+    EXPECT_EQ(DialogParent(open, nullptr), open) << "no main window yet, a step window open";
 }
 
 // wx sizes its choice list to the rows, and GTK cannot lay out the scroll bar of a list of two rows.
