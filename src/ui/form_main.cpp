@@ -16,6 +16,7 @@
 #include "files/file_frame.h"
 #include "gm/critical_frame.h"
 #include "gm/honor_tracking_frame.h"
+#include "steps/character_finish.h"
 #include "steps/frame_fighter_bg.h"
 #include "steps/frame_step3.h"
 #include "ui/options_dialog.h"
@@ -73,6 +74,11 @@ void FormMain::OnOpenFile(wxCommandEvent&) {
 }
 
 void FormMain::OnSaveFile(wxCommandEvent&) {
+    // A finished character whose name question was cancelled could otherwise never be saved, and all of
+    // its creation would be lost: the name is asked once more. During a creation the last step asks it.
+    if (program_data.WizardState == 0 && !current_character.RACE.empty() &&
+        CharacterFileName(current_character.CHARACTER_NAME, "").empty())
+        AskCharacterName();
     const std::string& name = current_character.CHARACTER_NAME;
     // The sheet goes on even when the file failed, as it may still be written; but a name that names
     // no file has been explained once already.

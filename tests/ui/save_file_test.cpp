@@ -44,6 +44,63 @@ TEST_F(SaveFileTest, SavingAnUnnamedNewCharacterSaysWhyAndWritesNothing) {
     EXPECT_EQ(program_data.WizardState, 3);
 }
 
+// A player who cancels the name question at the end of a creation must still be able to save the
+// character: saving asks the name again. During a creation, and before any character exists, it does not.
+TEST_F(SaveFileTest, SavingAFinishedCharacterWithoutAUsableNameAsksTheNameOnce) {
+    FormMain* main = RunStartUp();
+    const struct {
+        const char* what;
+        int32_t state;
+        const char* race;
+        const char* name;
+        bool asked;
+        const char* answer; // null: the question is cancelled
+        const char* file;   // null: nothing is written
+    } cases[] = {
+        {"finished, name cancelled, named now", 0, "Human", "", true, "Anna", "Anna.xml"},
+        {"finished, named '..', named now", 0, "Human", "..", true, "Bo/Ek", "Bo_Ek.xml"},
+        {"finished, the question cancelled again", 0, "Human", "", true, nullptr, nullptr},
+        {"finished, a blank answer", 0, "Human", "", true, "", nullptr},
+        {"mid-creation: the last step asks it", 13, "Human", "", false, nullptr, nullptr},
+        {"no character created yet", 0, "", "", false, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all("CharacterXML");
+        fs::remove_all("CharacterHTML");
+        program_data.WizardState = c.state;
+        current_character.RACE = c.race;
+        current_character.CHARACTER_NAME = c.name;
+        {
+            ScopedPrompter prompts;
+            if (c.asked && c.answer)
+                prompts->ExpectText(c.answer);
+            else if (c.asked)
+                prompts->ExpectTextCancel();
+            if (!c.file)
+                prompts->ExpectMessage();
+            SelectMenu(main, ID_MAIN_SAVE);
+            ASSERT_FALSE(prompts->Asked().empty());
+            EXPECT_EQ(prompts->Asked()[0].kind,
+                      c.asked ? ScriptedPrompter::Kind::Text : ScriptedPrompter::Kind::Message);
+            if (c.asked) {
+                EXPECT_EQ(prompts->Asked()[0].message, "Character Creation: Name your Character");
+                EXPECT_EQ(prompts->Asked()[0].caption, "Enter Name");
+            }
+            if (!c.file) {
+                EXPECT_EQ(prompts->Asked().back().message,
+                          "The character needs a name before it can be saved.");
+            }
+        }
+        if (c.file) {
+            EXPECT_TRUE(fs::exists(fs::path("CharacterXML") / c.file));
+            EXPECT_EQ(current_character.CHARACTER_NAME, c.answer);
+        } else {
+            EXPECT_FALSE(fs::exists("CharacterXML"));
+        }
+    }
+}
+
 TEST_F(SaveFileTest, ANamedCharacterWithoutRaceOrClassIsSavedSilently) {
     FormMain* main = RunStartUp();
     current_character.CHARACTER_NAME = "Wren/Ash";
