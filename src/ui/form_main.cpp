@@ -98,7 +98,9 @@ void FormMain::OnExit(wxCommandEvent&) {
 }
 
 void FormMain::OnNew(wxCommandEvent&) {
-    if (program_data.WizardState != 0)
+    // The equipment step, opened by the alignment step, runs with the state already at 0: a reset under
+    // it would leave that window buying and selling for the next character.
+    if (program_data.WizardState != 0 || CreationStepOpen())
         return;
     Clear_All();
     program_data.WizardState = 3;

@@ -10,6 +10,7 @@
 #include "app/dice.h"
 #include "app/program_data.h"
 #include "catalog/race_catalog.h"
+#include "steps/equip_frame.h"
 #include "steps/frame_step3.h"
 #include "support/ability_faces.h"
 #include "support/catalog_files.h"
@@ -142,6 +143,27 @@ TEST_F(NewCharacterTest, AnAbortedStepDeletedAtIdleLeavesTheNextCreationRunning)
     SelectMenu(main, ID_MAIN_NEW); // refused while the creation runs
     EXPECT_EQ(VOLDFrames[kSlotStep3].Live(), second);
     EXPECT_EQ(program_data.WizardState, 3);
+}
+
+TEST_F(NewCharacterTest, AnOpenEquipmentStepKeepsItsCharacterUntilItCloses) {
+    std::filesystem::copy(SampleCatalogs(), dir_.path(), std::filesystem::copy_options::recursive);
+    FormMain* main = RunStartUp();
+    current_character.CHARACTER_NAME = "Ada";
+    program_data.WizardState = 0; // as the alignment step leaves it when it opens the equipment step
+    EquipFrame* equip = OpenEquipFrame();
+    ASSERT_NE(equip, nullptr);
+
+    SelectMenu(main, ID_MAIN_NEW);
+    EXPECT_FALSE(VOLDFrames[kSlotStep3].IsSet()) << "no new character under the open equipment step";
+    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(current_character.CHARACTER_NAME, "Ada");
+
+    equip->Close(true);
+    PumpEvents();
+    SelectMenu(main, ID_MAIN_NEW);
+    EXPECT_NE(VOLDFrames[kSlotStep3].Live(), nullptr);
+    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(current_character.CHARACTER_NAME, "");
 }
 
 } // namespace
