@@ -25,7 +25,7 @@ bool CanOwnDialog(wxWindow* window) {
 // just have been hidden by its own click handler, which leaves wx without a focused control.
 wxWindow* ActiveTopLevel() {
     for (wxWindow* window : wxTopLevelWindows) {
-        auto* top = wxDynamicCast(window, wxTopLevelWindow);
+        auto* top = dynamic_cast<wxTopLevelWindow*>(window);
         if (top && top->IsActive())
             return top;
     }
@@ -66,7 +66,7 @@ std::unique_ptr<wxSingleChoiceDialog> MakeChoiceDialog(wxWindow* parent, const w
         items.Add(c);
     auto dialog = std::make_unique<wxSingleChoiceDialog>(parent, message, caption, items);
     for (wxWindow* child : dialog->GetChildren()) {
-        if (wxDynamicCast(child, wxListBox) && child->GetBestSize().y < kChoiceListMinHeight)
+        if (dynamic_cast<wxListBox*>(child) && child->GetBestSize().y < kChoiceListMinHeight)
             child->SetMinSize(wxSize(-1, kChoiceListMinHeight));
     }
     if (wxSizer* sizer = dialog->GetSizer())

@@ -80,7 +80,7 @@ TEST_F(WxPrompterTest, AChoiceOfTwoRowsOpensWithoutGtkWarnings) {
     EXPECT_EQ(dialog->GetSelection(), 0);
     wxListBox* list = nullptr;
     for (wxWindow* child : dialog->GetChildren())
-        if (auto* found = wxDynamicCast(child, wxListBox))
+        if (auto* found = dynamic_cast<wxListBox*>(child))
             list = found;
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(ListRows(list), std::vector<std::string>({"Hero's Almanac 6G: Quirks, Major (Mental)",
