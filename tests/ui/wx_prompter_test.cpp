@@ -8,6 +8,7 @@
 #include "app/app_globals.h"
 #include "app/wx_prompter.h"
 #include "support/reset_globals.h"
+#include "support/scoped_temp_dir.h"
 #include "ui/form_main.h"
 #include "ui/ui_test_support.h"
 
@@ -15,6 +16,7 @@ namespace {
 
 class WxPrompterTest : public GlobalsTest {
 protected:
+    ScopedTempDir dir_; // the main window writes its options file into the working folder
     void SetUp() override {
         GlobalsTest::SetUp();
         main_ = new FormMain(nullptr, "Brindlekit", wxPoint(0, 0), wxSize(824, 543));
