@@ -13,6 +13,7 @@
 #include "catalog/equipment_catalog.h"
 #include "steps/equipment_purse.h"
 #include "ui/form_main.h"
+#include "ui/list_selection.h"
 #include "ui/tree_pushers.h"
 
 namespace {
@@ -22,13 +23,6 @@ namespace {
 // and labels are 17 pixels high so descenders show.
 const int kButtonY = 59;
 const int kLabelHeight = 17;
-
-wxString SelectedName(wxListCtrl* list, long* row = nullptr) {
-    const long selected = list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
-    if (row)
-        *row = selected;
-    return selected < 0 ? wxString() : list->GetItemText(selected, 0);
-}
 
 } // namespace
 
@@ -114,13 +108,13 @@ void EquipFrame::OnFilterBox(wxCommandEvent&) {
 }
 
 void EquipFrame::OnAdd(wxCommandEvent&) {
-    if (BuyEquipment(FromWx(SelectedName(CatalogueList))))
+    if (BuyEquipment(FromWx(SelectedListName(CatalogueList))))
         SetCurrentEquip();
 }
 
 void EquipFrame::OnRemove(wxCommandEvent&) {
     long row = -1;
-    const std::string name = FromWx(SelectedName(PurchasedList, &row));
+    const std::string name = FromWx(SelectedListName(PurchasedList, &row));
     if (row < 0 || !SellEquipment(name))
         return;
     SetCurrentEquip();

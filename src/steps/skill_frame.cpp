@@ -17,6 +17,7 @@
 #include "steps/character_finish.h"
 #include "steps/equip_frame.h"
 #include "ui/form_main.h"
+#include "ui/list_selection.h"
 #include "ui/tree_pushers.h"
 
 namespace {
@@ -171,25 +172,18 @@ void SkillFrame::OnSelectionBox(wxCommandEvent& event) {
 
 void SkillFrame::OnSelected(wxListEvent&) {}
 
-wxString SkillFrame::SelectedName(wxListCtrl* list, long* row) {
-    const long selected = list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
-    if (row)
-        *row = selected;
-    return selected < 0 ? wxString() : list->GetItemText(selected, 0);
-}
-
 void SkillFrame::OnDblClk(wxListEvent&) {
-    ShowTalentDescription(FromWx(KindBox->GetValue()), FromWx(SelectedName(CatalogueList)));
+    ShowTalentDescription(FromWx(KindBox->GetValue()), FromWx(SelectedListName(CatalogueList)));
 }
 
 void SkillFrame::OnAdd(wxCommandEvent&) {
-    AddSelection(FromWx(KindBox->GetValue()), FromWx(SelectedName(CatalogueList)));
+    AddSelection(FromWx(KindBox->GetValue()), FromWx(SelectedListName(CatalogueList)));
     SetCurrentSkills();
 }
 
 void SkillFrame::OnRemove(wxCommandEvent&) {
     long row = -1;
-    SelectedName(OwnedList, &row);
+    SelectedListName(OwnedList, &row);
     if (row < 0 || static_cast<size_t>(row) >= ownedRows_.size())
         return;
     // The row's own entry: a skill and a talent may bear the same name.

@@ -63,8 +63,6 @@ public:
     bool IsContinued() const { return Continued; }
 
 private:
-    // The first-column text of the selected row of `list`; empty with none selected.
-    static wxString SelectedName(wxListCtrl* list, long* row = nullptr);
     void ShowListing(const ShopListing& listing);
 
     bool Continued = false;

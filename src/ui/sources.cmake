@@ -12,4 +12,5 @@ list(APPEND BK_UI_SOURCES
     src/ui/options_dialog.cpp
     src/ui/wx_tree_model.cpp
     src/ui/pc_tree_frame.cpp
+    src/ui/list_selection.cpp
 )
