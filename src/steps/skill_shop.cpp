@@ -145,12 +145,21 @@ template <class Node> Node* ChooseOwned(const std::string& name, const char* mes
     return nodes[static_cast<size_t>(chosen)];
 }
 
-// The name of a new entry that takes an identifier: "Name: " and what the player types (nothing
-// when the question is cancelled).
-std::string NameWithIdentifier(const std::string& name, const char* question) {
+// The name of a new entry that takes an identifier: "Name: " and what the player types, possibly
+// nothing. Nothing at all when the question is cancelled: the purchase is then called off.
+std::optional<std::string> NameWithIdentifier(const std::string& name, const char* question) {
     const std::string caption = name + ": ";
     const std::optional<wxString> answer = Prompts().Text(question, ToWx(caption), wxString());
-    return caption + (answer ? FromWx(*answer) : std::string());
+    if (!answer)
+        return std::nullopt;
+    return caption + FromWx(*answer);
+}
+
+// The name a new entry is held under; nothing when its identifier question was cancelled.
+template <class Entry> std::optional<std::string> NewEntryName(const Entry& entry, const char* question) {
+    if (!entry.EXTEND)
+        return entry.NAME;
+    return NameWithIdentifier(entry.NAME, question);
 }
 
 // Whether the pool holds `price` while the creation is running; editing a finished character does
@@ -187,16 +196,20 @@ bool PrerequisitesMet(const CharacterSkill& skill) {
     return true;
 }
 
-void NewSkill(const CharacterSkill& skill, float price) {
+// False, with nothing bought or spent, when the identifier question is cancelled.
+bool NewSkill(const CharacterSkill& skill, float price) {
+    std::optional<std::string> entryName = NewEntryName(skill, "This Skill Requires a text identifier");
+    if (!entryName)
+        return false;
     program_data.BuildingPoints -= price;
     auto node = std::make_unique<SkillDataItem>();
-    node->name =
-        skill.EXTEND ? NameWithIdentifier(skill.NAME, "This Skill Requires a text identifier") : skill.NAME;
+    node->name = std::move(*entryName);
     const int64_t rolls = SkillRolls(skill);
     node->value = skill.COURSE_DIE == 0 ? 100 : SaturatingAdd(MasteryAverage(skill), rolls);
     const std::string name = node->name;
     current_character.SKILL_SECTION.AddTail(std::move(node));
     Log(Format("Purchasing Skill %s for %s BP", name.c_str(), Price(price).c_str()));
+    return true;
 }
 
 bool RaiseSkill(const CharacterSkill& skill, SkillDataItem& owned, float price) {
@@ -209,15 +222,19 @@ bool RaiseSkill(const CharacterSkill& skill, SkillDataItem& owned, float price) 
     return true;
 }
 
-void NewTalent(const CharacterTalent& talent) {
+// False, with nothing bought or spent, when the identifier question is cancelled.
+bool NewTalent(const CharacterTalent& talent) {
+    std::optional<std::string> entryName = NewEntryName(talent, "This Talent Requires a text identifier");
+    if (!entryName)
+        return false;
     program_data.BuildingPoints -= static_cast<float>(talent.BP);
     auto node = std::make_unique<TalentDataItem>();
-    node->name = talent.EXTEND ? NameWithIdentifier(talent.NAME, "This Talent Requires a text identifier")
-                               : talent.NAME;
+    node->name = std::move(*entryName);
     node->value = 1;
     const std::string name = node->name;
     current_character.TALENT_SECTION.AddTail(std::move(node));
     Log(Format("Purchasing Talent %s for %i BP", name.c_str(), talent.BP));
+    return true;
 }
 
 bool TakeTalentAgain(const CharacterTalent& talent, TalentDataItem& owned) {
@@ -335,17 +352,13 @@ bool BuySkill(const std::string& rowText) {
     if (!CanPay(price) || !PrerequisitesMet(*skill))
         return false;
     SkillDataItem* owned = OwnedFor<SkillDataItem>(skill->NAME, skill->EXTEND);
-    if (!owned) {
-        NewSkill(*skill, price);
-        return true;
-    }
+    if (!owned)
+        return NewSkill(*skill, price);
     if (!skill->EXTEND)
         return RaiseSkill(*skill, *owned, price);
     if (Prompts().YesNo("Will This be a new Skill (Yes) or are you improving an existing one (No)",
-                        ToWx(skill->NAME))) {
-        NewSkill(*skill, price);
-        return true;
-    }
+                        ToWx(skill->NAME)))
+        return NewSkill(*skill, price);
     SkillDataItem* chosen = ChooseOwned<SkillDataItem>(skill->NAME, "Skills", "Please Choose Skill");
     return chosen && RaiseSkill(*skill, *chosen, price);
 }
@@ -355,18 +368,14 @@ bool BuyTalent(const std::string& rowText) {
     if (!talent || !CanPay(static_cast<float>(talent->BP)))
         return false;
     TalentDataItem* owned = OwnedFor<TalentDataItem>(talent->NAME, talent->EXTEND);
-    if (!owned) {
-        NewTalent(*talent);
-        return true;
-    }
+    if (!owned)
+        return NewTalent(*talent);
     if (!Contains(owned->name, ":"))
         return TakeTalentAgain(*talent, *owned);
     // A talent held with identifiers may be taken again for a new identifier, whatever its MAX.
     if (Prompts().YesNo("Will This be a new Talent (Yes) or are you incrementing an existing one (No)",
-                        ToWx(talent->NAME))) {
-        NewTalent(*talent);
-        return true;
-    }
+                        ToWx(talent->NAME)))
+        return NewTalent(*talent);
     TalentDataItem* chosen = ChooseOwned<TalentDataItem>(talent->NAME, "Talents", "Please Choose Talent");
     return chosen && TakeTalentAgain(*talent, *chosen);
 }

@@ -278,7 +278,7 @@ TEST_F(SkillShopTest, AnIdentifiedSkillIsAskedItsIdentifierAndRaisedThroughTheCh
     dice::QueueFaces({2});
     ASSERT_TRUE(BuySkill("Language, Ancient"));
     prompter_->ExpectYesNo(true);
-    prompter_->ExpectTextCancel(); // an empty identifier
+    prompter_->ExpectText(""); // an empty identifier, given with OK
     dice::QueueFaces({1});
     ASSERT_TRUE(BuySkill("Language, Ancient"));
     prompter_->ExpectYesNo(false);
@@ -303,6 +303,32 @@ TEST_F(SkillShopTest, AnIdentifiedSkillIsAskedItsIdentifierAndRaisedThroughTheCh
               (std::vector<std::string>{"Language, Ancient: Elvish", "Language, Ancient: "}));
     EXPECT_EQ(program_data.BuildingPoints, 11.0f);
     EXPECT_EQ(LogLines().back(), "BP=11.0   | Purchasing Skill Language, Ancient: Elvish for 3.0    BP");
+}
+
+TEST_F(SkillShopTest, CancellingTheIdentifierQuestionBuysAndSpendsNothing) {
+    Skill("Language, Ancient", 3, 3, 4, "INT").EXTEND = true;
+    Talent("Weapon Affinity", 6, 1, true);
+    EndCatalogues();
+    const size_t logged = LogLines().size();
+    dice::QueueFaces({2});
+    prompter_->ExpectTextCancel();
+    EXPECT_FALSE(BuySkill("Language, Ancient"));
+    prompter_->ExpectTextCancel();
+    EXPECT_FALSE(BuyTalent("Weapon Affinity"));
+    // A held identified entry asks new-or-existing first; a new one cancelled there buys nothing either.
+    prompter_->ExpectText("Elvish");
+    ASSERT_TRUE(BuySkill("Language, Ancient"));
+    const float afterOne = program_data.BuildingPoints;
+    prompter_->ExpectYesNo(true);
+    prompter_->ExpectTextCancel();
+    EXPECT_FALSE(BuySkill("Language, Ancient"));
+
+    EXPECT_EQ(SkillDataItem::Count(), 1u);
+    EXPECT_EQ(TalentDataItem::First(), nullptr);
+    EXPECT_EQ(program_data.BuildingPoints, afterOne);
+    EXPECT_EQ(afterOne, 17.0f);
+    EXPECT_EQ(LogLines().size(), logged + 1);
+    EXPECT_EQ(dice::QueuedFaces(), 0u); // only the one purchase rolled its die
 }
 
 TEST_F(SkillShopTest, ATalentIsTakenUpToItsMaxAndStepsDownOnRemove) {
