@@ -37,8 +37,14 @@ void Clear_All() {
     BooksToUse[kBookCore] = 1;
 
     ClearTree();
+    // A log holding more than its own reset line is the record of an earlier character's rolls: the new
+    // character starts the next free log instead of emptying it. The dice of the name roll stay the same.
+    const std::string cleared = "All variables have been cleared";
+    if (!program_data.LogFileName.empty() &&
+        !LogHoldsOnly(program_data.LogFileName, FormatLogLine(program_data.BuildingPoints, cleared)))
+        program_data.LogFileName = NextLogName(program_data.LogFileName);
     Create_Filename(program_data.LogFileName);
-    std::string line = "All variables have been cleared";
+    std::string line = cleared;
     Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
 }
 

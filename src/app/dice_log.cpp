@@ -13,6 +13,11 @@
 
 namespace {
 
+// What ends every line of the log file, after its text.
+const char* LogLineEnd() {
+    return " \n";
+}
+
 std::unique_ptr<DiceLogView>& View() {
     static std::unique_ptr<DiceLogView> view;
     return view;
@@ -49,6 +54,28 @@ void Create_Filename(std::string& name) {
         Prompts().Message("Problem creating log file", "Create_Filename", wxOK | wxICON_INFORMATION);
 }
 
+std::string NextLogName(const std::string& file) {
+    const int32_t number = ParseLeadingInt(file);
+    return FreeLogName("", number < INT32_MAX ? number + 1 : number);
+}
+
+bool LogHoldsOnly(const std::string& file, const std::string& text) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return !error;
+    std::ifstream in(file, std::ios::binary);
+    if (!in.is_open())
+        return false;
+    const std::string line = text + LogLineEnd();
+    // One byte more than the line tells a longer file apart without reading all of it.
+    std::string start(line.size() + 1, '\0');
+    in.read(start.data(), static_cast<std::streamsize>(start.size()));
+    if (in.bad())
+        return false;
+    start.resize(static_cast<size_t>(in.gcount()));
+    return start.empty() || start == line;
+}
+
 void Log_Entry(const std::string& file, const std::string& text) {
     // Text mode, so "\n" becomes the platform's line end.
     std::ofstream out(file, std::ios::out | std::ios::app);
@@ -56,7 +83,7 @@ void Log_Entry(const std::string& file, const std::string& text) {
         Prompts().Message("Problem creating entry in log file", "Log_Entry", wxOK | wxICON_INFORMATION);
         return;
     }
-    out << text << " \n";
+    out << text << LogLineEnd();
     out.close();
     if (out.fail())
         Prompts().Message("Problem creating entry in log file", "Log_Entry", wxOK | wxICON_INFORMATION);

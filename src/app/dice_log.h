@@ -16,6 +16,14 @@ void Create_Filename(std::string& name);
 // directory, so that a new log never empties an earlier one.
 std::string FreeLogName(const std::string& prefix, int32_t number);
 
+// The name of the next log after `file` ("%i.log"): the first free number above its own, so that the
+// log of an earlier character is kept whole.
+std::string NextLogName(const std::string& file);
+
+// True when `file` is missing, or holds nothing but the line Log_Entry writes for `text` (or nothing at
+// all); false when it holds anything else or cannot be read.
+bool LogHoldsOnly(const std::string& file, const std::string& text);
+
 // Appends `text`, a blank and a line end to `file`; a file that cannot be opened is reported ("Problem
 // creating entry in log file") and nothing is written.
 void Log_Entry(const std::string& file, const std::string& text);

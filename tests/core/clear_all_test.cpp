@@ -7,6 +7,7 @@
 #include "app/character.h"
 #include "app/clear_all.h"
 #include "app/dice.h"
+#include "app/dice_log.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
@@ -249,6 +250,32 @@ TEST_F(ClearAllTest, StartsTheDiceLogAfreshUnderOneNamePerRun) {
     Clear_All();
     EXPECT_EQ(program_data.LogFileName, "36.log");
     EXPECT_EQ(ReadAll("36.log"), "BP=0.0    | All variables have been cleared \n");
+}
+
+// The log is the one record of a character's rolls: the next character never empties it.
+TEST_F(ClearAllTest, ALogHoldingAnEarlierCharactersLinesIsKeptAndTheNextFreeNumberStarts) {
+    const std::string cleared = "BP=0.0    | All variables have been cleared \n";
+    dice::QueueFaces(std::vector<int32_t>(12, 3));
+    Clear_All();
+    ASSERT_EQ(program_data.LogFileName, "36.log");
+    std::string line = "Rolled a 4";
+    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
+    const std::string first = ReadAll("36.log");
+    ASSERT_EQ(first, cleared + "BP=0.0    | Rolled a 4 \n");
+    std::ofstream("37.log") << "an earlier run's log\n";
+
+    dice::QueueFaces(std::vector<int32_t>(12, 1)); // rolled as ever, so the dice that follow stay the same
+    Clear_All();
+    EXPECT_EQ(dice::QueuedFaces(), 0u);
+    EXPECT_EQ(program_data.LogFileName, "38.log");
+    EXPECT_EQ(ReadAll("36.log"), first);
+    EXPECT_EQ(ReadAll("37.log"), "an earlier run's log\n");
+    EXPECT_EQ(ReadAll("38.log"), cleared);
+
+    // Nothing logged since: the same file serves the next character.
+    Clear_All();
+    EXPECT_EQ(program_data.LogFileName, "38.log");
+    EXPECT_EQ(ReadAll("38.log"), cleared);
 }
 
 TEST_F(ClearAllTest, RefillsTheQuirkTable) {
