@@ -68,7 +68,8 @@ bool SaveOptions() {
         return true;
     std::error_code error;
     const std::filesystem::path where = std::filesystem::absolute(kOptionsFile, error);
-    Prompts().Message(ToWx("The options could not be saved to " + (error ? kOptionsFile : where.string()) +
+    Prompts().Message(ToWx("The options could not be saved to " +
+                           ShortenMiddle(error ? kOptionsFile : where.string()) +
                            ". They apply until the program ends."),
                       "Options", wxOK | wxICON_ERROR);
     return false;

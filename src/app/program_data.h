@@ -18,6 +18,9 @@ struct ProgramData {
     QuirkCounts QuirkBP;                    // BP earned per quirk-table row in the current quirk step
     int32_t QuirkRollsOwed = 0;             // quirk rolls still owed
     std::vector<std::string> PendingTables; // quirk tables queued for free rolls
+    // The character's own file in CharacterXML: the one it was opened from or last saved to; empty for a
+    // new character. Saving over any other existing file asks first.
+    std::string CharacterFile;
 };
 
 // Global because every creation step reads and writes the wizard state directly.

@@ -204,6 +204,8 @@ template <class Entry> struct CatalogKind {
     const char* pattern; // file names that hold entries
     bool blankEntry;     // ends with the entry read from "empty.qxf"
     void (*parse)(const std::filesystem::path& file, Entry& entry);
+    // Whether a file is read at all; every file is when null.
+    bool (*offered)(const std::filesystem::path& file) = nullptr;
 };
 
 // Loads every matching file of the kind's folder below `startFolder`, in listing order, appending one
@@ -213,6 +215,8 @@ template <class Entry>
 void LoadCatalogFolder(const std::filesystem::path& startFolder, const CatalogKind<Entry>& kind) {
     const std::filesystem::path folder = startFolder / kind.folder;
     for (const std::string& name : ListCatalogFiles(folder, kind.pattern)) {
+        if (kind.offered && !kind.offered(folder / name))
+            continue;
         std::cout << "Loading " << name << '\n';
         auto entry = std::make_unique<Entry>();
         kind.parse(folder / name, *entry);

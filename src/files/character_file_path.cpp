@@ -13,8 +13,8 @@ namespace {
 const char* const kSaveCaption = "Save file";
 
 void ReportFailure(const std::filesystem::path& path, const std::string& why) {
-    Prompts().Message(ToWx("The character could not be saved to " + path.string() + ": " + why +
-                           ". Any earlier file of that name is unchanged."),
+    Prompts().Message(ToWx("The character could not be saved to " + ShortenMiddle(path.string()) + ": " +
+                           why + ". Any earlier file of that name is unchanged."),
                       kSaveCaption, wxOK | wxICON_ERROR);
 }
 
@@ -31,6 +31,14 @@ std::string CharacterFileName(const std::string& typedName, const std::string& e
     }
     if (name.front() == '.')
         name.front() = '_';
+    // Both the file and the sheet must fit the file system's name limit, so the longer extension sets
+    // the room. The cut never splits a UTF-8 character; the name in the file stays whole.
+    if (name.size() > kFileNameStemLimit) {
+        size_t cut = kFileNameStemLimit;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xc0) == 0x80)
+            --cut;
+        name.resize(cut > 0 ? cut : kFileNameStemLimit);
+    }
     return name + extension;
 }
 

@@ -1,13 +1,18 @@
 // Where a character's files go: the file name made from the typed name, and the one save path.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
 // The name a character is saved under in its folder: the typed name with "/", "\" and control
 // characters replaced by "_", and a leading "." by "_" (so no file is hidden from the saved-character
-// list), followed by `extension` (".xml", ".html"). Empty when the typed name is empty, "." or "..".
+// list), cut to at most kFileNameStemLimit bytes on a UTF-8 character boundary, followed by `extension`
+// (".xml", ".html"). Empty when the typed name is empty, "." or "..".
 std::string CharacterFileName(const std::string& typedName, const std::string& extension);
+
+// The longest file-name part before the extension: the file system's 255 bytes less ".html".
+constexpr size_t kFileNameStemLimit = 255 - 5;
 
 // Fills `bytes` with a file's contents; false when the contents could not be made.
 using FileContents = std::function<bool(std::string& bytes)>;

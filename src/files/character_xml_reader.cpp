@@ -10,8 +10,10 @@
 #include "app/character.h"
 #include "app/clear_all.h"
 #include "app/numbers.h"
+#include "app/program_data.h"
 #include "catalog/class_catalog.h"
 #include "catalog/race_catalog.h"
+#include "files/character_file_check.h"
 #include "files/character_file_fields.h"
 #include "files/xml_text.h"
 #include "steps/ability_race_rules.h"
@@ -333,22 +335,34 @@ void XMLRead::LinkCharacter() {
     pc.HONOR_DICE_TEXT = SetHonorDice(pc.LEVEL, pc.HONOR_BASE);
 }
 
-bool ReadCharacterFile(const std::string& fileName) {
+bool ReadCharacterFile(const std::string& fileName, size_t* damagedLine) {
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::current_path(ec) / "CharacterXML";
     if (ec)
         return false;
+    // The check reads the file once through before the character in hand is given up for it.
+    {
+        PlainFileLines check(folder / fileName, kCharacterFileLineLimit);
+        if (!check.IsOpen())
+            return false;
+        if (const size_t damaged = FirstDamagedLine(check.Lines())) {
+            if (damagedLine)
+                *damagedLine = damaged;
+            return false;
+        }
+    }
     PlainFileLines file(folder / fileName, kCharacterFileLineLimit);
     if (!file.IsOpen())
         return false;
     Clear_All();
+    program_data.CharacterFile = fileName;
     current_character.EQUIPMENT_SECTION.Clear();
     XMLRead().ReadXMLSheet(file.Lines());
     return true;
 }
 
-bool OpenCharacterFile(const std::string& fileName) {
-    if (!ReadCharacterFile(fileName))
+bool OpenCharacterFile(const std::string& fileName, size_t* damagedLine) {
+    if (!ReadCharacterFile(fileName, damagedLine))
         return false;
     AbilityScores::SendAbilitiestoTree();
     messagetotree();

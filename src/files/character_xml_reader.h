@@ -31,10 +31,12 @@ public:
     static void LinkCharacter();
 };
 
-// Opens "CharacterXML/<fileName>" below the working directory and, only once it is open, resets the
-// character, empties its equipment list (the file holds every item) and reads the file into it. False,
-// with nothing changed, when the file cannot be opened.
-bool ReadCharacterFile(const std::string& fileName);
+// Opens "CharacterXML/<fileName>" below the working directory and, only once it is open and whole
+// (FirstDamagedLine), resets the character, empties its equipment list (the file holds every item),
+// reads the file into it and makes `fileName` the character's own file. False, with nothing changed,
+// when the file cannot be opened, or when it is damaged: `damagedLine` (when given) then gets the first
+// damaged line.
+bool ReadCharacterFile(const std::string& fileName, size_t* damagedLine = nullptr);
 
 // ReadCharacterFile, then pushes every part of the character into the tree.
-bool OpenCharacterFile(const std::string& fileName);
+bool OpenCharacterFile(const std::string& fileName, size_t* damagedLine = nullptr);

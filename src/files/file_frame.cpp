@@ -4,6 +4,7 @@
 
 #include "app/app_globals.h"
 #include "app/app_icon.h"
+#include "app/numbers.h"
 #include "app/program_data.h"
 #include "app/prompts.h"
 #include "app/text_encoding.h"
@@ -44,8 +45,16 @@ void FileFrame::OnOpen(wxListEvent& event) {
     if (row < 0 || static_cast<size_t>(row) >= rowFiles_.size())
         return;
     const std::string file = rowFiles_[static_cast<size_t>(row)];
-    if (!OpenCharacterFile(file)) {
-        Prompts().Message(ToWx("The character file \"" + file +
+    size_t damagedLine = 0;
+    if (!OpenCharacterFile(file, &damagedLine)) {
+        if (damagedLine != 0) {
+            Prompts().Message(ToWx(Format("The character file \"%s\" is damaged or incomplete (line %zu). "
+                                          "Nothing was opened.",
+                                          ShortenMiddle(file).c_str(), damagedLine)),
+                              kCaption, wxOK | wxICON_ERROR);
+            return;
+        }
+        Prompts().Message(ToWx("The character file \"" + ShortenMiddle(file) +
                                "\" could not be opened. It may have been moved or deleted since the list "
                                "was filled."),
                           kCaption, wxOK | wxICON_ERROR);

@@ -1,5 +1,6 @@
 #include "files/saved_characters.h"
 
+#include "files/character_file_check.h"
 #include "files/character_xml_reader.h"
 #include "files/xml_text.h"
 
@@ -44,7 +45,10 @@ void VOLDFileClass::ParseCXML(const std::filesystem::path& file, VOLDFileClass& 
 }
 
 void VOLDFileClass::LoadCharacter(const std::filesystem::path& startFolder) {
-    LoadCatalogFolder(startFolder, CatalogKind<VOLDFileClass>{"CharacterXML", "*.xml", false, ParseCXML});
+    // A damaged file would open as nothing or as half a character, so it is not offered.
+    const auto whole = [](const std::filesystem::path& file) { return FirstDamagedLine(file) == 0; };
+    LoadCatalogFolder(startFolder,
+                      CatalogKind<VOLDFileClass>{"CharacterXML", "*.xml", false, ParseCXML, whole});
     AddTail(std::make_unique<VOLDFileClass>());
 }
 

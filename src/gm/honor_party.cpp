@@ -119,7 +119,7 @@ std::optional<PartyAddition> AddSavedCharacter(const std::string& fileName) {
     while (entry && (entry->FILE_NAME != fileName || entry->CHARACTER_NAME.empty()))
         entry = entry->pNext.get();
     if (!entry) {
-        Prompts().Message(ToWx("The character file \"" + fileName +
+        Prompts().Message(ToWx("The character file \"" + ShortenMiddle(fileName) +
                                "\" could not be found. It may have been moved or deleted since the list "
                                "was filled."),
                           kPickerCaption, wxOK | wxICON_ERROR);

@@ -58,8 +58,14 @@ void RollStartingHitPoints(HitPointAverage average) {
         pc.HIT_POINTS /= average == HitPointAverage::Halved ? 2 : count;
 }
 
-void AskCharacterName() {
+std::optional<std::string> CharacterNameQuestion(const std::string& current) {
     const std::optional<wxString> name =
-        Prompts().Text("Character Creation: Name your Character", "Enter Name", wxString());
-    current_character.CHARACTER_NAME = name ? FromWx(*name) : std::string();
+        Prompts().Text("Character Creation: Name your Character", "Enter Name", ToWx(current));
+    if (!name)
+        return std::nullopt;
+    return FromWx(*name);
+}
+
+void AskCharacterName() {
+    current_character.CHARACTER_NAME = CharacterNameQuestion(std::string()).value_or(std::string());
 }

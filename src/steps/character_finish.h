@@ -2,6 +2,7 @@
 // and the character's name.
 #pragma once
 
+#include <optional>
 #include <string>
 
 // While the pool is above 0: adds pool x 25 gold (the fraction dropped) to GOLDCOINS, tells the player
@@ -20,6 +21,9 @@ enum class HitPointAverage { Halved, ByClassCount };
 // is skipped): entry 0 of its CLASS_HITPOINTS the class's KICKER, entry 1 the logged roll, both added
 // to HIT_POINTS; with more than one class the sum is then divided as `average` says.
 void RollStartingHitPoints(HitPointAverage average);
+
+// The character's name question ("Enter Name") with `current` as its default; nothing when cancelled.
+std::optional<std::string> CharacterNameQuestion(const std::string& current);
 
 // Asks the character's name ("Enter Name"); a cancelled question gives an empty name.
 void AskCharacterName();

@@ -11,8 +11,7 @@
 #include "app/program_data.h"
 #include "app/prompts.h"
 #include "files/character_file_path.h"
-#include "files/character_sheet.h"
-#include "files/character_xml_writer.h"
+#include "files/character_save.h"
 #include "files/file_frame.h"
 #include "gm/critical_frame.h"
 #include "gm/honor_tracking_frame.h"
@@ -79,13 +78,7 @@ void FormMain::OnSaveFile(wxCommandEvent&) {
     if (program_data.WizardState == 0 && !current_character.RACE.empty() &&
         CharacterFileName(current_character.CHARACTER_NAME, "").empty())
         AskCharacterName();
-    const std::string& name = current_character.CHARACTER_NAME;
-    // The sheet goes on even when the file failed, as it may still be written; but a name that names
-    // no file has been explained once already.
-    const bool named = !CharacterFileName(name, "").empty();
-    CreateXMLSheet(name);
-    if (named)
-        CreateHTMLSheet(name);
+    SaveCurrentCharacter(CharacterNameQuestion);
 }
 
 void FormMain::OnAbout(wxCommandEvent&) {

@@ -102,8 +102,14 @@ TEST_F(CharacterFilePathTest, EveryFailureIsReportedAndKeepsTheOldFile) {
     expectFailure("Ada", Bytes("x"));
     EXPECT_TRUE(fs::is_directory("CharacterXML/Ada.xml"));
 
-    // A name longer than a file name may be.
-    expectFailure(std::string(300, 'n'), Bytes("x"));
+    // A target whose long path would widen the message past the screen is shortened in the middle.
+    const std::string longName(240, 'n');
+    fs::create_directories("CharacterXML/" + longName + ".xml");
+    expectFailure(longName, Bytes("x"));
+    const std::string& said = prompts->Asked().back().message;
+    EXPECT_NE(said.find("\xe2\x80\xa6"), std::string::npos) << said;
+    EXPECT_LT(said.size(), 200u) << said;
+    fs::remove("CharacterXML/" + longName + ".xml");
 
     // A save that fails half-way through making the contents leaves the old file byte for byte.
     ASSERT_TRUE(SaveCharacterFile("CharacterXML", "Bob", ".xml", Bytes("old contents\r\n")));
@@ -115,10 +121,35 @@ TEST_F(CharacterFilePathTest, EveryFailureIsReportedAndKeepsTheOldFile) {
     EXPECT_EQ(Entries("CharacterXML"), (std::vector<std::string>{"Ada.xml", "Bob.xml"}));
 }
 
-TEST_F(CharacterFilePathTest, ANameJustBelowTheLimitStillSaves) {
-    const std::string typed(251, 'n'); // 255 bytes with ".xml"
-    ASSERT_TRUE(SaveCharacterFile("CharacterXML", typed, ".xml", Bytes("x")));
-    EXPECT_EQ(ReadAll(fs::path("CharacterXML") / (typed + ".xml")), "x");
+TEST_F(CharacterFilePathTest, LongNamesAreCutOnACharacterBoundarySoFileAndSheetBothFit) {
+    const std::string e = "\xc3\xa9";         // two bytes
+    const std::string g = "\xf0\x9f\x90\x89"; // four bytes
+    std::string mixed = "a";
+    for (int i = 0; i < 200; ++i)
+        mixed += e;
+    const struct {
+        std::string typed;
+        std::string stem;
+    } cases[] = {
+        {std::string(250, 'n'), std::string(250, 'n')}, // fits as it is
+        {std::string(251, 'n'), std::string(250, 'n')},
+        {std::string(5000, 'n'), std::string(250, 'n')},
+        {mixed, mixed.substr(0, 249)}, // byte 250 would split an "é"
+        {std::string(2, 'x') + g + std::string(300, 'y'), std::string(2, 'x') + g + std::string(244, 'y')},
+        {"ab" + std::string(62, 'c') + g + g + g + g + std::string(200, 'z'),
+         "ab" + std::string(62, 'c') + g + g + g + g + std::string(170, 'z')},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CharacterFileName(c.typed, ".xml"), c.stem + ".xml") << c.typed.size();
+        ASSERT_TRUE(SaveCharacterFile("CharacterXML", c.typed, ".xml", Bytes("x")));
+        ASSERT_TRUE(SaveCharacterFile("CharacterHTML", c.typed, ".html", Bytes("y")));
+        EXPECT_EQ(ReadAll(fs::path("CharacterXML") / (c.stem + ".xml")), "x");
+        EXPECT_EQ(ReadAll(fs::path("CharacterHTML") / (c.stem + ".html")), "y");
+    }
+    // A cut within a four-byte character steps back to its start.
+    const std::string split = std::string(248, 'q') + g;
+    EXPECT_EQ(CharacterFileName(split, ""), std::string(248, 'q'));
+    EXPECT_TRUE(prompts->Asked().empty());
 }
 
 } // namespace

@@ -148,6 +148,19 @@ TEST_F(CharacterXmlReaderTest, AFileWithWindowsLineEndsReadsTheSame) {
     EXPECT_EQ(current_character.pRace, FixtureRace("Elf", "Female"));
 }
 
+TEST_F(CharacterXmlReaderTest, OpeningASavedCharacterKeepsTheLogOfTheOneInHand) {
+    program_data.LogFileName = "50.log";
+    std::ofstream("50.log") << "BP=0.0    | All variables have been cleared \nBP=3.0    | Rolled \n";
+    BuildTwoClassCharacter();
+    ASSERT_TRUE(CreateXMLSheet(current_character.CHARACTER_NAME));
+    ASSERT_TRUE(OpenCharacterFile(CharacterFileNameOf(current_character.CHARACTER_NAME)));
+    EXPECT_EQ(program_data.LogFileName, "51.log");
+    std::ifstream kept("50.log", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}),
+              "BP=0.0    | All variables have been cleared \nBP=3.0    | Rolled \n");
+    EXPECT_EQ(program_data.CharacterFile, "Ada Brightwater.xml");
+}
+
 TEST_F(CharacterXmlReaderTest, AFileThatCannotBeOpenedChangesNothing) {
     BuildTwoClassCharacter();
     program_data.WizardState = 5;

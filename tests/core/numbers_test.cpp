@@ -92,4 +92,26 @@ TEST(TextEncodingTest, Utf8WithLatin1Fallback) {
     EXPECT_TRUE(ToWx("").empty());
 }
 
+TEST(TextEncodingTest, LongTextsGiveWayInTheMiddleOnCharacterBoundaries) {
+    const std::string dots = "\xe2\x80\xa6";
+    const std::string e = "\xc3\xa9";
+    std::string accents;
+    for (int i = 0; i < 100; ++i)
+        accents += e;
+    const struct {
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        {std::string(80, 'a'), std::string(80, 'a')},
+        {std::string(40, 'a') + std::string(41, 'b'), std::string(39, 'a') + dots + std::string(40, 'b')},
+        {accents, accents.substr(0, 39 * 2) + dots + accents.substr(0, 40 * 2)},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ShortenMiddle(c.text), c.shown);
+        EXPECT_TRUE(ToWx(ShortenMiddle(c.text)).length() <= 80);
+    }
+    EXPECT_EQ(ShortenMiddle("abcdefgh", 5), "ab" + dots + "gh");
+}
+
 } // namespace

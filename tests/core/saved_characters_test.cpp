@@ -23,7 +23,7 @@ std::string File(const std::string& name, const std::string& extra = "") {
            "<LEVEL>07</LEVEL>\n<ALIGNMENT>Lawful &amp; Good</ALIGNMENT>\n<SEX>Female</SEX>\n"
            "</BIOGRAPHICAL_INFORMATION>\n<HONOR_BASE>+23</HONOR_BASE>\n<CLASS_DATA>\n"
            "<CLASS_LEVEL>3</CLASS_LEVEL>\n</CLASS_DATA>\n" +
-           extra + "</GOREWRIGHT_CHARACTER>\n<RACE>after the end</RACE>\n";
+           extra + "</GOREWRIGHT_CHARACTER>\n";
 }
 
 std::vector<std::string> Names() {
@@ -48,7 +48,7 @@ TEST_F(SavedCharactersTest, EachFileGivesOneEntryInNameOrderThenTheEmptyEnd) {
     const VOLDFileClass* bob = VOLDFileClass::First();
     EXPECT_EQ(bob->CLASS_LONG_NAME, "Fighter/Thief");
     EXPECT_EQ(bob->LEVEL, "07"); // as written, and not the class level
-    EXPECT_EQ(bob->RACE, "Elf"); // nothing after the root close
+    EXPECT_EQ(bob->RACE, "Elf");
     EXPECT_EQ(bob->SEX, "Female");
     EXPECT_EQ(bob->ALIGNMENT, "Lawful & Good");
     EXPECT_EQ(bob->HONOR_BASE, "+23");
@@ -66,12 +66,26 @@ TEST_F(SavedCharactersTest, AMissingFolderOrANamelessFileGiveEmptyEntries) {
     EXPECT_EQ(VOLDFileClass::Find(""), nullptr);
 
     VOLDFileClass::Clear();
-    WriteTextFile("CharacterXML/blank.xml", "<?xml version=\"1.0\"?>\n<RACE>Elf</RACE>\n");
+    WriteTextFile(
+        "CharacterXML/blank.xml",
+        "<?xml version=\"1.0\"?>\n<GOREWRIGHT_CHARACTER>\n<RACE>Elf</RACE>\n</GOREWRIGHT_CHARACTER>\n");
     VOLDFileClass::LoadCharacter();
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(Names(), (std::vector<std::string>{"|blank.xml", "|"}));
     EXPECT_EQ(VOLDFileClass::First()->RACE, "Elf");
     EXPECT_EQ(VOLDFileClass::Find(""), VOLDFileClass::First());
+}
+
+TEST_F(SavedCharactersTest, DamagedFilesAreLeftOutOfTheList) {
+    const std::string whole = File("Whole");
+    WriteTextFile("CharacterXML/a_truncated.xml", whole.substr(0, whole.size() / 2));
+    WriteTextFile("CharacterXML/b_trailing.xml", whole + "<RACE>after the end</RACE>\n");
+    WriteTextFile("CharacterXML/c_empty.xml", "");
+    WriteTextFile("CharacterXML/d_whole.xml", whole);
+    testing::internal::CaptureStdout();
+    VOLDFileClass::LoadCharacter();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Whole|d_whole.xml", "|"}));
 }
 
 TEST_F(SavedCharactersTest, AScanOfOneFileWritesItsTraceLines) {

@@ -66,9 +66,11 @@ int ScriptedPrompter::Message(const wxString& message, const wxString& caption, 
 }
 
 std::optional<wxString> ScriptedPrompter::Text(const wxString& message, const wxString& caption,
-                                               const wxString&) {
+                                               const wxString& defaultValue) {
     Answer a;
-    if (!Take(Kind::Text, message, caption, a) || a.code == 0)
+    const bool taken = Take(Kind::Text, message, caption, a);
+    asked_.back().defaultValue = FromWx(defaultValue);
+    if (!taken || a.code == 0)
         return std::nullopt;
     return a.text;
 }

@@ -16,6 +16,7 @@ public:
         std::string message;
         std::string caption;
         std::vector<std::string> choices; // for Choice
+        std::string defaultValue;         // for Text
         // For Number: the prompt beside the box, the default value and the allowed range.
         std::string prompt;
         long value = 0;

@@ -8,6 +8,7 @@
 #include "app/character.h"
 #include "app/cx_application.h"
 #include "app/dice.h"
+#include "app/dice_log.h"
 #include "app/program_data.h"
 #include "catalog/race_catalog.h"
 #include "files/character_xml_writer.h"
@@ -21,6 +22,7 @@
 #include "support/tree_outline.h"
 #include "ui/form_main.h"
 #include "ui/tree_model.h"
+#include "ui/tree_pushers.h"
 #include "ui/ui_test_support.h"
 
 namespace fs = std::filesystem;
@@ -129,6 +131,76 @@ TEST_F(FileFrameTest, AFileGoneSinceTheListWasFilledIsReportedAndChangesNothing)
     EXPECT_TRUE(alive);
     EXPECT_EQ(current_character.CHARACTER_NAME, "Work in progress");
     EXPECT_EQ(current_character.AGE, 40);
+}
+
+// A damaged file, caught before the reset, leaves the character, the tree and the log as they were.
+TEST_F(FileFrameTest, ADamagedFileIsRefusedBeforeAnythingIsReset) {
+    FormMain* main = RunStartUp();
+    AddFixtureCatalogues();
+    BuildTwoClassCharacter();
+    const std::string whole = CharacterXMLText();
+    size_t lines = 0;
+    std::string firstHalf; // whole lines, the first half of the file
+    for (size_t at = 0; at < whole.size() / 2; at = whole.find('\n', at) + 1, ++lines)
+        firstHalf = whole.substr(0, whole.find('\n', at) + 1);
+    std::string corrupt = whole;
+    const size_t line30 = [&] {
+        size_t at = 0;
+        for (int i = 1; i < 30; ++i)
+            at = whole.find('\n', at) + 1;
+        return at;
+    }();
+    corrupt.replace(line30, 6, "\x93\x1f\xe8\x01<<");
+    const struct {
+        const char* what;
+        std::string bytes;
+        size_t line;
+    } cases[] = {
+        {"truncated", firstHalf, lines + 1},
+        {"cut mid-line", whole.substr(0, whole.size() / 2), 0},
+        {"corrupt middle", corrupt, 30},
+        {"empty", "", 1},
+        {"binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 1},
+    };
+    program_data.LogFileName = "5.log";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Save("Ada", "a.xml");
+        FileFrame* frame = Open();
+        ASSERT_EQ(frame->RowFiles(), std::vector<std::string>{"a.xml"});
+        WriteTextFile("CharacterXML/a.xml", c.bytes);
+        // The character in hand, with its tree and log.
+        current_character.CHARACTER_NAME = "Work in progress";
+        std::string line = "Rolled for the character in hand";
+        Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
+        messagetotree();
+        const std::string record = CharacterXMLText();
+        const std::string tree = TreeOutline(CurrentTree());
+        const std::string log = ReadFileBytes("5.log");
+
+        ScopedPrompter prompts;
+        prompts->ExpectMessage();
+        wxWeakRef<FileFrame> alive(frame);
+        Activate(frame, 0);
+        PumpEvents();
+        ASSERT_EQ(prompts->Asked().size(), 1u);
+        const std::string& said = prompts->Asked()[0].message;
+        const std::string expected = "The character file \"a.xml\" is damaged or incomplete (line ";
+        EXPECT_EQ(said.substr(0, expected.size()), expected) << said;
+        if (c.line != 0)
+            EXPECT_EQ(said, expected + std::to_string(c.line) + "). Nothing was opened.");
+        EXPECT_EQ(prompts->Asked()[0].caption, "Load Character");
+        EXPECT_TRUE(alive);
+        EXPECT_TRUE(CharacterXMLText() == record) << "the record changed";
+        EXPECT_FALSE(tree.empty());
+        EXPECT_TRUE(TreeOutline(CurrentTree()) == tree) << "the tree changed";
+        EXPECT_TRUE(ReadFileBytes("5.log") == log) << "the log changed";
+        EXPECT_EQ(program_data.LogFileName, "5.log");
+        if (alive)
+            alive->Destroy();
+        PumpEvents();
+    }
+    (void)main;
 }
 
 TEST_F(FileFrameTest, NothingIsOpenedWhileACharacterIsBeingCreated) {

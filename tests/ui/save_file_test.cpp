@@ -10,7 +10,9 @@
 #include "app/dice.h"
 #include "app/program_data.h"
 #include "files/character_sheet.h"
+#include "files/character_xml_reader.h"
 #include "files/file_frame.h"
+#include "steps/frame_step3.h"
 #include "steps/starting_honor.h"
 #include "support/character_fixture.h"
 #include "support/reset_globals.h"
@@ -99,6 +101,145 @@ TEST_F(SaveFileTest, SavingAFinishedCharacterWithoutAUsableNameAsksTheNameOnce) 
             EXPECT_FALSE(fs::exists("CharacterXML"));
         }
     }
+}
+
+// Character A is saved; a new character B is then saved under a name whose file is A's.
+class SaveOverAnotherTest : public SaveFileTest {
+protected:
+    void SetUp() override {
+        SaveFileTest::SetUp();
+        main_ = RunStartUp();
+    }
+    // Saves a character of `age` named `name` through the menu, as a finished character would be.
+    void SaveNamed(const std::string& name, int32_t age) {
+        current_character.CHARACTER_NAME = name;
+        current_character.AGE = age;
+        SelectMenu(main_, ID_MAIN_SAVE);
+    }
+    // Starts the next character as "&New Character" does, and leaves its steps as a finished one.
+    void NewCharacter(int32_t age) {
+        dice::QueueFaces(std::vector<int32_t>(12, 3)); // the dice-log name
+        SelectMenu(main_, ID_MAIN_NEW);
+        ASSERT_EQ(program_data.WizardState, 3);
+        current_character.AGE = age;
+    }
+    // Closes the creation's step window, as a finished creation leaves none open.
+    static void FinishCreation() {
+        if (wxWindow* step = FindTopLevel<FrameStep3>())
+            step->Destroy();
+        PumpEvents();
+        program_data.WizardState = 0;
+    }
+    static std::string Xml(const std::string& stem) {
+        return ReadFileBytes(fs::path("CharacterXML") / (stem + ".xml"));
+    }
+    static std::string Html(const std::string& stem) {
+        return ReadFileBytes(fs::path("CharacterHTML") / (stem + ".html"));
+    }
+    static bool HasAge(const std::string& text, int32_t age) {
+        return text.find("<AGE>" + std::to_string(age) + "</AGE>") != std::string::npos;
+    }
+    FormMain* main_ = nullptr;
+};
+
+TEST_F(SaveOverAnotherTest, AnotherCharactersFileIsReplacedOnlyWhenTheUserSaysYes) {
+    const struct {
+        const char* what;
+        bool replace;
+        const char* newName; // on No; null: the name question is cancelled
+        int32_t adaAge;      // what Ada's file holds afterwards
+    } cases[] = {
+        {"yes replaces it", true, nullptr, 22},
+        {"no, then another name", false, "Bea", 11},
+        {"no, then cancel", false, nullptr, 11},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all("CharacterXML");
+        fs::remove_all("CharacterHTML");
+        program_data.CharacterFile.clear();
+        {
+            ScopedPrompter prompts; // a first save asks nothing
+            SaveNamed("Ada", 11);
+        }
+        const std::string adaSheet = Html("Ada");
+        ASSERT_TRUE(HasAge(Xml("Ada"), 11));
+        NewCharacter(22);
+        ScopedPrompter prompts;
+        prompts->ExpectYesNo(c.replace);
+        if (!c.replace) {
+            if (c.newName)
+                prompts->ExpectText(c.newName);
+            else
+                prompts->ExpectTextCancel();
+        }
+        SaveNamed("Ada", 22);
+        ASSERT_GE(prompts->Asked().size(), 1u);
+        EXPECT_EQ(prompts->Asked()[0].kind, ScriptedPrompter::Kind::YesNo);
+        EXPECT_EQ(prompts->Asked()[0].message, "A saved character already uses \"Ada.xml\". Replace it?");
+        if (!c.replace) {
+            ASSERT_EQ(prompts->Asked().size(), 2u);
+            EXPECT_EQ(prompts->Asked()[1].message, "Character Creation: Name your Character");
+            EXPECT_EQ(prompts->Asked()[1].caption, "Enter Name");
+            EXPECT_EQ(prompts->Asked()[1].defaultValue, "Ada");
+        }
+        EXPECT_TRUE(HasAge(Xml("Ada"), c.adaAge));
+        if (c.adaAge == 11)
+            EXPECT_TRUE(Html("Ada") == adaSheet) << "Ada's sheet follows her file";
+        else
+            EXPECT_TRUE(HasAge(Html("Ada"), 22) || Html("Ada") != adaSheet);
+        if (c.newName) {
+            EXPECT_TRUE(HasAge(Xml(c.newName), 22));
+            EXPECT_FALSE(Html(c.newName).empty());
+            EXPECT_EQ(current_character.CHARACTER_NAME, c.newName);
+        } else {
+            EXPECT_EQ(current_character.CHARACTER_NAME, "Ada");
+        }
+        if (!c.replace && !c.newName) {
+            EXPECT_EQ(fs::directory_iterator("CharacterXML")->path().filename(), "Ada.xml");
+        }
+        FinishCreation();
+    }
+}
+
+TEST_F(SaveOverAnotherTest, NamesThatCleanToOneFileAreAskedAndOwnFilesAreNot) {
+    {
+        ScopedPrompter prompts; // saving anew, saving again and saving an opened character ask nothing
+        SaveNamed("A/B", 1);
+        SaveNamed("A/B", 2);
+        ASSERT_TRUE(HasAge(Xml("A_B"), 2));
+    }
+    NewCharacter(3);
+    {
+        ScopedPrompter prompts;
+        prompts->ExpectYesNo(false);
+        prompts->ExpectTextCancel();
+        SaveNamed("A_B", 3);
+        EXPECT_EQ(prompts->Asked().size(), 2u);
+        EXPECT_TRUE(HasAge(Xml("A_B"), 2));
+    }
+    FinishCreation();
+    ASSERT_TRUE(ReadCharacterFile("A_B.xml"));
+    {
+        ScopedPrompter prompts;
+        SaveNamed("A/B", 4);
+        EXPECT_TRUE(HasAge(Xml("A_B"), 4));
+    }
+}
+
+TEST_F(SaveOverAnotherTest, AFailedFileSaveWritesNoSheet) {
+    ScopedPrompter prompts;
+    SaveNamed("Ada", 11);
+    const std::string sheet = Html("Ada");
+    ASSERT_FALSE(sheet.empty());
+    // The file's place is taken by a folder: its save fails and says so once.
+    fs::remove("CharacterXML/Ada.xml");
+    fs::create_directory("CharacterXML/Ada.xml");
+    prompts->ExpectMessage();
+    SaveNamed("Ada", 12);
+    ASSERT_EQ(prompts->Asked().size(), 1u);
+    EXPECT_NE(prompts->Asked()[0].message.find("could not be saved"), std::string::npos);
+    EXPECT_TRUE(Html("Ada") == sheet);
 }
 
 TEST_F(SaveFileTest, ANamedCharacterWithoutRaceOrClassIsSavedSilently) {
