@@ -39,20 +39,21 @@ bool BookEnabled(int64_t book) {
            BooksToUse[static_cast<size_t>(book)] == 1;
 }
 
-bool LoadOptions() {
+OptionsFileState LoadOptionsFile() {
     std::ifstream in(kOptionsFile, std::ios::binary);
     if (!in) {
         // Defaults replace only a missing file: an unreadable one still holds the user's choices.
         std::error_code error;
         const auto status = std::filesystem::status(kOptionsFile, error);
         if (status.type() != std::filesystem::file_type::not_found)
-            return false;
-        return WriteFileReplacing(kOptionsFile, Encode());
+            return OptionsFileState::Unreadable;
+        return WriteFileReplacing(kOptionsFile, Encode()) ? OptionsFileState::Created
+                                                          : OptionsFileState::NotCreated;
     }
     std::vector<unsigned char> bytes(400);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (in.bad())
-        return false;
+        return OptionsFileState::Unreadable;
     const size_t got = static_cast<size_t>(in.gcount());
     // Only whole entries are taken; a short file leaves the rest as they were.
     for (size_t i = 0; i < BooksToUse.size() && (i + 1) * 4 <= got; ++i) {
@@ -60,7 +61,33 @@ bool LoadOptions() {
         BooksToUse[i] = static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 |
                                              uint32_t(b[3]) << 24);
     }
-    return true;
+    if (got == bytes.size())
+        return OptionsFileState::Read;
+    // A folder under the name opens but gives no bytes.
+    return got == 0 ? OptionsFileState::Unreadable : OptionsFileState::Short;
+}
+
+bool LoadOptions() {
+    const OptionsFileState state = LoadOptionsFile();
+    return state == OptionsFileState::Read || state == OptionsFileState::Short ||
+           state == OptionsFileState::Created;
+}
+
+void LoadOptionsAtStartUp() {
+    const OptionsFileState state = LoadOptionsFile();
+    if (state != OptionsFileState::Unreadable && state != OptionsFileState::Short)
+        return;
+    std::error_code error;
+    const std::filesystem::path where = std::filesystem::absolute(kOptionsFile, error);
+    const std::string file = "\"" + ShortenMiddle(error ? kOptionsFile : where.string()) + "\"";
+    const std::string text =
+        state == OptionsFileState::Short
+            ? "The options file " + file +
+                  " holds fewer than its 100 flags. The default options apply to the flags it lacks "
+                  "until the options are saved."
+            : "The options file " + file +
+                  " could not be read. The default options apply until the options are saved.";
+    Prompts().Message(ToWx(text), "Options", wxOK | wxICON_WARNING);
 }
 
 bool SaveOptions() {

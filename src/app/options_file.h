@@ -31,6 +31,17 @@ extern const char* const kOptionsFile;
 // nothing.
 bool LoadOptions();
 
+// What LoadOptions found: the 400 bytes read, fewer bytes read (whole entries taken), the file created
+// because it was missing, a missing file that could not be created, a file that could not be read.
+enum class OptionsFileState { Read, Short, Created, NotCreated, Unreadable };
+
+// LoadOptions, telling what it found.
+OptionsFileState LoadOptionsFile();
+
+// LoadOptions for the start of the program: a file that exists but whose 400 bytes cannot be read is
+// said once, in one message naming it (the file is left as it is).
+void LoadOptionsAtStartUp();
+
 // Writes BooksToUse to "options.qxb" (404 bytes). The old file is replaced only by a complete new
 // one. A file that cannot be written is reported in one message naming it; returns whether it was written.
 bool SaveOptions();

@@ -64,7 +64,7 @@ wxEND_EVENT_TABLE()
 
     CreateStatusBar(3, wxSTB_SIZEGRIP | wxFULL_REPAINT_ON_RESIZE, 0);
 
-    LoadOptions();
+    LoadOptionsAtStartUp();
 }
 
 void FormMain::OnOpenFile(wxCommandEvent&) {

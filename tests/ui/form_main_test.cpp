@@ -1,5 +1,7 @@
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/menu.h>
@@ -33,6 +35,11 @@ protected:
     FormMain* main_ = nullptr;
 };
 
+std::string ReadAllBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 void WriteOptions(std::initializer_list<std::pair<int, int32_t>> flags) {
     std::string bytes(404, '\0');
     for (auto [index, value] : flags)
@@ -40,6 +47,56 @@ void WriteOptions(std::initializer_list<std::pair<int, int32_t>> flags) {
             bytes[static_cast<size_t>(index * 4 + b)] =
                 static_cast<char>((uint32_t(value) >> (8 * b)) & 0xff);
     std::ofstream("options.qxb", std::ios::binary) << bytes;
+}
+
+class StartUpOptionsTest : public GlobalsTest {
+protected:
+    ScopedTempDir dir;
+};
+
+// An options file that exists but cannot be read whole is said once at start-up, and left as it is.
+TEST_F(StartUpOptionsTest, AnOptionsFileThatCannotBeReadWholeIsSaidOnce) {
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        const char* said; // null: nothing is said
+    } cases[] = {
+        {"whole", [] { WriteOptions({{2, 1}}); }, nullptr},
+        {"missing", [] {}, nullptr},
+        {"a folder",
+         [] {
+             std::filesystem::create_directory("options.qxb");
+             std::ofstream("options.qxb/keep") << "x";
+         },
+         "could not be read. The default options apply until the options are saved."},
+        {"short", [] { std::ofstream("options.qxb", std::ios::binary) << std::string(200, '\x01'); },
+         "holds fewer than its 100 flags. The default options apply to the flags it lacks until the "
+         "options are saved."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all("options.qxb");
+        c.make();
+        const bool folder = std::filesystem::is_directory("options.qxb");
+        const std::string before = folder ? std::string() : ReadAllBytes("options.qxb");
+        ScopedPrompter prompts;
+        if (c.said)
+            prompts->ExpectMessage();
+        auto* main = new FormMain(nullptr, "Brindlekit", wxPoint(0, 0), wxSize(824, 543));
+        if (c.said) {
+            ASSERT_EQ(prompts->Asked().size(), 1u);
+            const std::string path = (std::filesystem::current_path() / "options.qxb").string();
+            EXPECT_EQ(prompts->Asked()[0].message, "The options file \"" + path + "\" " + c.said);
+            EXPECT_EQ(prompts->Asked()[0].caption, "Options");
+            EXPECT_EQ(folder, std::filesystem::is_directory("options.qxb"));
+            if (!folder)
+                EXPECT_EQ(ReadAllBytes("options.qxb"), before);
+        } else {
+            EXPECT_TRUE(prompts->Asked().empty());
+        }
+        main->Destroy();
+        PumpEvents();
+    }
 }
 
 TEST_F(FormMainTest, MenusCarryTheirLabelsIdsAndHelpTexts) {
