@@ -23,6 +23,8 @@ bool rand_inited = false;
 const uint32_t mag01[2] = {0x00000000u, 0x8ebfd028u};
 
 std::deque<int32_t> queuedFaces;
+bool recordRolls = false;
+std::vector<dice::Roll> rollsAsked;
 
 void Seed(uint32_t word) {
     x[0] = word | 1u;
@@ -31,10 +33,16 @@ void Seed(uint32_t word) {
     rand_inited = true;
 }
 
-int32_t RollDie(int32_t sides) {
+int32_t RollDie(int32_t sides, int32_t count) {
     if (!queuedFaces.empty()) {
         const int32_t face = queuedFaces.front();
         queuedFaces.pop_front();
+        // Returned as it stands, a face would hide a wrong die from every test of exact values.
+        if (face < 1 || face > sides) {
+            queuedFaces.clear();
+            throw dice::RefusedFace(Format("queued face %i cannot show on a d%i (the roll asked for %id%i)",
+                                           face, sides, count, sides));
+        }
         return face;
     }
     const uint64_t y = VOLDrand();
@@ -61,14 +69,17 @@ uint32_t VOLDrand() {
 }
 
 int32_t DiceRollAll(int32_t sides, int32_t count, int32_t modifier, int32_t penetrate) {
+    if (recordRolls)
+        rollsAsked.push_back({count, sides});
     if (count < 1 || sides < 1)
         return 0;
     // A one-sided die always shows its highest face, so it could never stop penetrating.
     if (sides == 1)
         penetrate = 0;
+    const int32_t asked = count;
     int64_t total = 0;
     for (int64_t i = 0; i < count; ++i) {
-        const int32_t d = RollDie(sides);
+        const int32_t d = RollDie(sides, asked);
         if (!penetrate) {
             total += d;
             continue;
@@ -152,6 +163,7 @@ void ResetGenerator() {
     k = 0;
     rand_inited = false;
     queuedFaces.clear();
+    rollsAsked.clear();
 }
 
 void QueueFaces(std::initializer_list<int32_t> faces) {
@@ -162,6 +174,13 @@ void QueueFaces(const std::vector<int32_t>& faces) {
 }
 size_t QueuedFaces() {
     return queuedFaces.size();
+}
+
+void RecordRolls(bool on) {
+    recordRolls = on;
+}
+const std::vector<Roll>& RollsAsked() {
+    return rollsAsked;
 }
 
 uint32_t Temper(uint32_t y) {

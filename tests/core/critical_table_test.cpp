@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <map>
 #include <regex>
 #include <set>
 
@@ -144,6 +145,10 @@ TEST(CriticalTable, LookUps) {
         {-50, -3, 9, "Severity level below 1; Critical Hit negated"},
         {3200, 30, 0, "Chest: run thru (dead)"},
         {9924, 2147483647, 2, "Head, top: brain goo"},
+        {3200, 25, 0, "Chest: run thru (dead)"}, // exactly 25: the first level lowered
+        {9101, 25, 1, "Neck, front: decapitated (dead)"},
+        {9101, 24, 1, "Neck, front: decapitated (dead)"},
+        {9101, 23, 1, "Neck, front: neck snapped (dead)"},
         // Range ends are inclusive.
         {100, 1, 0, "Foot, top: 1"},
         {101, 1, 0, criticaldata[RowOf(0, 1, 1)].text.c_str()},
@@ -168,6 +173,79 @@ TEST(CriticalTable, LookUps) {
         std::string out;
         Criticalhit(9924, 30, type, out);
         EXPECT_EQ(out, "Head, top: brain goo");
+    }
+}
+
+// Which part of the body a location belongs to decides most of its effects. At severity 8 a puncture's
+// row shows it plainly: the extra damage carries the region's bonus, and legs, arms and the groin add
+// their own effects.
+TEST(CriticalTable, EveryLocationTakesTheEffectsOfItsBodyRegion) {
+    const std::map<std::string, std::string> regionOfCodes = {
+        {"7, m1", "leg"}, {"7, ws, a1", "arm"}, {"7, f, h1", "groin"}, {"9", "torso"},
+        {"11", "neck"},   {"14", "head"},       {"14, h1", "head"},
+    };
+    const struct {
+        const char* location;
+        const char* region;
+    } expected[kCriticalLocations] = {
+        {"Foot, top", "leg"},
+        {"Heel", "leg"},
+        {"Toe(s)", "leg"},
+        {"Foot, arch", "leg"},
+        {"Ankle, inner", "leg"},
+        {"Ankle, outer", "leg"},
+        {"Ankle, upper/Achilles", "leg"},
+        {"Shin", "leg"},
+        {"Calf", "leg"},
+        {"Knee", "leg"},
+        {"Knee, back", "leg"},
+        {"Hamstring", "leg"},
+        {"Thigh", "leg"},
+        {"Hip", "torso"},
+        {"Groin (Male only)", "groin"},
+        {"Buttock", "torso"},
+        {"Abdomen, lower", "torso"},
+        {"Side, lower", "torso"},
+        {"Abdomen, upper", "torso"},
+        {"Back, small of", "torso"},
+        {"Back, lower", "torso"},
+        {"Chest", "torso"},
+        {"Side, upper", "torso"},
+        {"Back, upper", "torso"},
+        {"Back, upper middle", "torso"},
+        {"Armpit", "torso"},
+        {"Arm, upper outer", "arm"},
+        {"Arm, upper inner", "arm"},
+        {"Elbow", "arm"},
+        {"Inner joint", "arm"},
+        {"Forarm, back", "arm"},
+        {"Forarm, inner", "arm"},
+        {"Wrist, back", "arm"},
+        {"Wrist, front", "arm"},
+        {"Hand, back", "arm"},
+        {"Palm", "arm"},
+        {"Finger(s)", "arm"},
+        {"Shoulder, side", "arm"},
+        {"Shoulder, top", "arm"},
+        {"Neck, front", "neck"},
+        {"Neck, back", "neck"},
+        {"Neck, side", "neck"},
+        {"Head, side", "head"},
+        {"Head, back lower", "head"},
+        {"Face, lower side", "head"},
+        {"Face, lower center", "head"},
+        {"Head, back upper", "head"},
+        {"Face, upper side", "head"},
+        {"Face, upper center", "head"},
+        {"Head, top", "head"},
+    };
+    for (int location = 0; location < kCriticalLocations; ++location) {
+        const std::string name = expected[location].location;
+        const std::string& text = criticaldata[RowOf(0, 8, location)].text;
+        ASSERT_EQ(text.rfind(name + ": ", 0), 0u) << text;
+        const auto region = regionOfCodes.find(text.substr(name.size() + 2));
+        ASSERT_NE(region, regionOfCodes.end()) << text;
+        EXPECT_EQ(region->second, expected[location].region) << text;
     }
 }
 

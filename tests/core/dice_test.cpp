@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/dice.h"
+#include "support/dice_rolls.h"
 #include "support/reset_globals.h"
 
 namespace {
@@ -152,6 +153,68 @@ TEST_F(DiceTest, HonorAndScholarModifiers) {
     EXPECT_EQ(DiceRollMHonor(6, 2, 1), 3 + 4 + 1 + 1 + 1);
 }
 
+// A face the die cannot show means the test or the code asks the wrong die: the roll stops there.
+TEST_F(DiceTest, AQueuedFaceTheDieCannotShowIsRefusedWithTheDieNamed) {
+    struct Case {
+        int sides, count, penetrate;
+        std::vector<int32_t> faces;
+        const char* message;
+    } cases[] = {
+        {6, 1, 0, {7}, "queued face 7 cannot show on a d6 (the roll asked for 1d6)"},
+        {6, 3, 0, {6, 0, 2}, "queued face 0 cannot show on a d6 (the roll asked for 3d6)"},
+        {1000, 1, 0, {10000}, "queued face 10000 cannot show on a d1000 (the roll asked for 1d1000)"},
+        {20, 1, 0, {-3}, "queued face -3 cannot show on a d20 (the roll asked for 1d20)"},
+        // The die a penetration adds is checked as well.
+        {4, 1, 1, {4, 5}, "queued face 5 cannot show on a d4 (the roll asked for 1d4)"},
+        {1, 2, 0, {1, 2}, "queued face 2 cannot show on a d1 (the roll asked for 2d1)"},
+    };
+    for (const Case& c : cases) {
+        dice::QueueFaces(c.faces);
+        dice::QueueFaces({1, 1}); // meant for later dice, dropped with the refusal
+        try {
+            DiceRollAll(c.sides, c.count, 0, c.penetrate);
+            ADD_FAILURE() << "no refusal for " << c.message;
+        } catch (const dice::RefusedFace& refused) {
+            EXPECT_STREQ(refused.what(), c.message);
+        }
+        EXPECT_EQ(dice::QueuedFaces(), 0u) << c.message;
+    }
+    // Both ends of the die are faces it shows.
+    dice::QueueFaces({1, 10000, 1, 6, 6, 2});
+    EXPECT_EQ(DiceRoll(10000, 2), 10001);
+    EXPECT_EQ(DiceRollPen(6, 2), 1 + (6 - 1) + (6 - 1) + (2 - 1));
+    EXPECT_EQ(dice::QueuedFaces(), 0u);
+}
+
+TEST_F(DiceTest, EveryRollAskedIsRecordedWithItsCountAndSides) {
+    using Rolls = std::vector<dice::Roll>;
+    EXPECT_EQ(dice::RollsAsked(), Rolls{});
+    dice::QueueFaces({2, 3, 4, 4, 1});
+    DiceRoll(6, 2);
+    DiceRollPenM(4, 1, 1); // the die a penetration adds belongs to the roll asked for
+    DiceRollM(8, 0, 3);    // no dice, nothing drawn, still asked for
+    DiceRollHonor(10, 1);
+    DiceRoll(0, 2);
+    EXPECT_EQ(dice::RollsAsked(), (Rolls{{2, 6}, {1, 4}, {0, 8}, {1, 10}, {2, 0}}));
+    EXPECT_EQ(dice::QueuedFaces(), 0u);
+
+    // Seeded rolls are recorded the same way; a reset empties the record.
+    dice::SetSeedWord(9);
+    DiceRoll(100, 1);
+    EXPECT_EQ(dice::RollsAsked().back(), (dice::Roll{1, 100}));
+    dice::ResetGenerator();
+    EXPECT_EQ(dice::RollsAsked(), Rolls{});
+
+    // The program itself keeps no record.
+    struct RecordingBackOn {
+        ~RecordingBackOn() { dice::RecordRolls(true); }
+    } backOn;
+    dice::RecordRolls(false);
+    dice::QueueFaces({5});
+    EXPECT_EQ(DiceRoll(6, 1), 5);
+    EXPECT_EQ(dice::RollsAsked(), Rolls{});
+}
+
 } // namespace
 
 #include <fstream>
@@ -171,6 +234,10 @@ TEST_F(DiceTest, RollStatsDrawsScoreThenFractionPerAbilityAndLogsThem) {
         {1, 2, 3, 50, 6, 6, 6, 100, 4, 4, 4, 1, 2, 2, 2, 7, 5, 5, 5, 33, 3, 3, 3, 99, 1, 1, 1, 12});
     RollStats();
     EXPECT_EQ(dice::QueuedFaces(), 0u);
+    std::vector<dice::Roll> perAbility;
+    for (int i = 0; i < 7; ++i)
+        perAbility.insert(perAbility.end(), {{3, 6}, {1, 100}});
+    EXPECT_EQ(dice::RollsAsked(), perAbility);
     const std::array<int32_t, 7> scores{6, 18, 12, 6, 15, 9, 3};
     const std::array<int32_t, 7> fractions{50, 100, 1, 7, 33, 99, 12};
     EXPECT_EQ(current_character.ABILITY_BASE, scores);

@@ -10,6 +10,7 @@
 #include "app/dice.h"
 #include "app/program_data.h"
 #include "gm/critical_frame.h"
+#include "support/dice_rolls.h"
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
 #include "ui/form_main.h"
@@ -137,6 +138,8 @@ TEST_F(CriticalFrameTest, LocationRollWritesOneToTenThousandAndNothingElse) {
     dice::QueueFaces({10000});
     Click(w, ID_CRITICAL_ROLL_LOCATION);
     EXPECT_EQ(Box(w, ID_CRITICAL_LOCATION_BOX)->GetValue(), "10000");
+    // The die itself, not only its faces: a larger die would show both queued faces as well.
+    EXPECT_EQ(dice::RollsAsked(), (std::vector<dice::Roll>{{1, 10000}, {1, 10000}}));
     dice::SetSeedWord(5);
     for (int i = 0; i < 200; ++i) {
         Click(w, ID_CRITICAL_ROLL_LOCATION);
@@ -168,6 +171,7 @@ TEST_F(CriticalFrameTest, SeverityRollUsesTheBaseBoxAndWritesTheOpenEndedTotal) 
         EXPECT_EQ(dice::QueuedFaces(), 0u);
         EXPECT_EQ(Box(w, ID_CRITICAL_SEVERITY_BOX)->GetValue(), c.severity) << "base '" << c.base << "'";
     }
+    EXPECT_EQ(dice::RollsAsked(), std::vector<dice::Roll>(13, {1, 8})) << "one d8 per throw";
     Box(w, ID_CRITICAL_BASE_BOX)->ChangeValue("10");
     dice::QueueFaces({1, 3});
     Click(w, ID_CRITICAL_ROLL_SEVERITY);

@@ -5,6 +5,7 @@
 #include <wx/init.h>
 #include <wx/log.h>
 
+#include "app/dice.h"
 #include "ui/ui_test_support.h"
 
 namespace {
@@ -38,6 +39,8 @@ int main(int argc, char** argv) {
     }
     wxTheApp->CallOnInit();
     std::setlocale(LC_NUMERIC, "C");
+    // Tests check the dice asked for as well as the faces they show.
+    dice::RecordRolls(true);
     wxSetAssertHandler(FailOnAssert);
     delete wxLog::SetActiveTarget(new wxLogStderr);
     ::testing::UnitTest::GetInstance()->listeners().Append(new PumpBetweenTests);
