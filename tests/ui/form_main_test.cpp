@@ -1,8 +1,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <wx/checkbox.h>
 #include <wx/menu.h>
 #include <wx/weakref.h>
