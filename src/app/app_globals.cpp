@@ -4,7 +4,7 @@
 
 #include "app/program_data.h"
 
-FormMain* MasterFrame = nullptr;
+wxFrame* MasterFrame = nullptr;
 int MasterWidth = 0;
 int MasterHeight = 0;
 std::array<FrameSlot, kFrameSlots> VOLDFrames;

@@ -5,7 +5,7 @@
 #include <wx/frame.h>
 #include <wx/weakref.h>
 
-class FormMain;
+
 
 // One slot of the window table. The opener writes it and it stays set after the window closes (the
 // steps test a slot for null to decide whether to open a window again), but the window itself is
@@ -47,7 +47,7 @@ enum FrameSlotIndex {
 };
 
 // The main window: the parent of every later top-level window; set once at start-up.
-extern FormMain* MasterFrame;
+extern wxFrame* MasterFrame;
 // The screen size read at start-up (height less 25), used to place the dice-log and tree windows.
 extern int MasterWidth;
 extern int MasterHeight;

@@ -8,7 +8,6 @@
 #include "app/dice_log.h"
 #include "app/shutdown.h"
 #include "app/text_encoding.h"
-#include "ui/form_main.h"
 
 bool Early_Close = true;
 wxWeakRef<wxTextCtrl> theLogText;

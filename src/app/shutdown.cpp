@@ -4,7 +4,6 @@
 #include <wx/toplevel.h>
 
 #include "app/app_globals.h"
-#include "ui/form_main.h"
 
 bool ProgramShuttingDown() {
     if (!wxTheApp)

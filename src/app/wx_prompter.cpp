@@ -1,7 +1,6 @@
 #include "app/wx_prompter.h"
 
 #include "app/app_globals.h"
-#include "ui/form_main.h"
 
 #include <wx/choicdlg.h>
 #include <wx/listbox.h>

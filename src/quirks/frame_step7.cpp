@@ -15,7 +15,6 @@
 #include "quirks/quirk_controls.h"
 #include "quirks/quirk_steps.h"
 #include "steps/frame_step8.h"
-#include "ui/form_main.h"
 
 namespace {
 

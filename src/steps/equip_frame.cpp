@@ -12,7 +12,6 @@
 #include "app/text_encoding.h"
 #include "catalog/equipment_catalog.h"
 #include "steps/equipment_purse.h"
-#include "ui/form_main.h"
 #include "ui/list_selection.h"
 #include "ui/tree_pushers.h"
 

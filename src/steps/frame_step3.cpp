@@ -17,7 +17,6 @@
 #include "app/text_encoding.h"
 #include "catalog/race_catalog.h"
 #include "steps/frame_step6.h"
-#include "ui/form_main.h"
 #include "ui/tree_pushers.h"
 
 namespace {

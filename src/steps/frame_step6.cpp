@@ -12,7 +12,6 @@
 #include "quirks/cherry_step7.h"
 #include "quirks/frame_step7.h"
 #include "steps/background_handover.h"
-#include "ui/form_main.h"
 
 namespace {
 

@@ -15,7 +15,6 @@
 #include "steps/class_handover.h"
 #include "steps/frame_step10.h"
 #include "steps/thief_skills_frame.h"
-#include "ui/form_main.h"
 #include "ui/tree_pushers.h"
 
 namespace {

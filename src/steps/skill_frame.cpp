@@ -16,7 +16,6 @@
 #include "steps/alignment_step.h"
 #include "steps/character_finish.h"
 #include "steps/equip_frame.h"
-#include "ui/form_main.h"
 #include "ui/list_selection.h"
 #include "ui/tree_pushers.h"
 

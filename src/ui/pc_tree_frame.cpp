@@ -8,7 +8,6 @@
 #include "app/shutdown.h"
 #include "steps/equip_frame.h"
 #include "steps/skill_frame.h"
-#include "ui/form_main.h"
 #include "ui/tree_edit.h"
 #include "ui/tree_model.h"
 #include "ui/wx_tree_model.h"
