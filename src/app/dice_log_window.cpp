@@ -8,6 +8,7 @@
 #include "app/dice_log.h"
 #include "app/shutdown.h"
 #include "app/text_encoding.h"
+#include "app/window_placement.h"
 
 bool Early_Close = true;
 wxWeakRef<wxTextCtrl> theLogText;
@@ -50,10 +51,12 @@ public:
     void Open(const std::string& file, bool fullWidth) override {
         if ((!Early_Close && theLogText) || ProgramShuttingDown())
             return;
-        auto* log = new DiceLog(MasterFrame, "Character Creation: DiceLog", wxPoint(0, MasterHeight - 200),
-                                wxSize(fullWidth ? MasterWidth : MasterWidth - 200, 200));
+        const wxRect where(wxPoint(0, MasterHeight - 200),
+                           wxSize(fullWidth ? MasterWidth : MasterWidth - 200, 200));
+        auto* log =
+            new DiceLog(MasterFrame, "Character Creation: DiceLog", where.GetPosition(), where.GetSize());
         VOLDFrames[kSlotDiceLog] = log;
-        log->Show(true);
+        ShowInPlace(log, where);
         // The file's lines so far replace the new control's (empty) text.
         theLogText->ChangeValue(ToWx(ReadLogFile(file)));
     }

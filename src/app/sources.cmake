@@ -18,4 +18,5 @@ list(APPEND BK_UI_SOURCES
     src/app/app_icon.cpp
     src/app/shutdown.cpp
     src/app/dice_log_window.cpp
+    src/app/window_placement.cpp
 )

@@ -6,6 +6,7 @@
 #include "app/app_globals.h"
 #include "app/app_icon.h"
 #include "app/shutdown.h"
+#include "app/window_placement.h"
 #include "steps/equip_frame.h"
 #include "steps/skill_frame.h"
 #include "ui/tree_edit.h"
@@ -85,10 +86,11 @@ public:
     void Open() override {
         if ((!PCTREarly_Close && theTree) || ProgramShuttingDown())
             return;
-        auto* frame = new PCTreeFrame(MasterFrame, "Character Creation: PC Tree",
-                                      wxPoint(MasterWidth - 200, 0), wxSize(200, MasterHeight));
+        const wxRect where(wxPoint(MasterWidth - 200, 0), wxSize(200, MasterHeight));
+        auto* frame =
+            new PCTreeFrame(MasterFrame, "Character Creation: PC Tree", where.GetPosition(), where.GetSize());
         VOLDFrames[kSlotTree] = frame;
-        frame->Show(true);
+        ShowInPlace(frame, where);
     }
 
     TreeModel* Model() override {

@@ -121,6 +121,30 @@ TEST_F(DiceLogWindowTest, ALineLoggedBeforeAnExitedWindowIsGoneStaysInTheNewWind
     EXPECT_EQ(Shown(), "BP=0.0    | first \nBP=0.0    | second\nBP=0.0    | third\n");
 }
 
+// A window manager may first put a window that is opened again at a place and size of its own; both
+// windows are asked back to theirs.
+TEST_F(DiceLogWindowTest, ReopenedLogAndTreeReturnToTheirPlaceWhenMovedAsTheyAppear) {
+    std::string first = "first";
+    Format_Entry(0.0f, first, "3.log");
+    SelectMenu(LogWindow(), ID_DICELOG_EXIT);
+    SelectMenu(VOLDFrames[kSlotTree].Live(), ID_TREE_EXIT);
+    PumpEvents();
+    testing::internal::CaptureStderr();
+    std::string second = "second";
+    Format_Entry(0.0f, second, "3.log");
+    wxFrame* log = LogWindow();
+    wxFrame* tree = VOLDFrames[kSlotTree].Live();
+    ASSERT_NE(log, nullptr);
+    ASSERT_NE(tree, nullptr);
+    log->SetSize(wxRect(0, 0, 41, 50)); // as the window manager placed it
+    tree->SetSize(wxRect(0, 0, 41, 50));
+    PumpEvents();
+    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(log->GetRect(), wxRect(0, MasterHeight - 200, MasterWidth - 200, 200));
+    EXPECT_EQ(tree->GetRect(), wxRect(MasterWidth - 200, 0, 200, MasterHeight));
+    EXPECT_EQ(printed.find("Gtk-"), std::string::npos) << printed;
+}
+
 TEST_F(DiceLogWindowTest, TheTextOnlyFormOpensTheLogButNeverTheTree) {
     std::string text = "Honor award";
     Format_Entry(text, "Honor_5.log");
