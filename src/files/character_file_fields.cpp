@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
+#include <type_traits>
 
 #include "catalog/race_catalog.h"
 
@@ -36,17 +37,17 @@ const std::string& RaceName(const CharacterRace& r) {
 const std::string& RaceSex(const CharacterRace& r) {
     return r.SEX;
 }
-template <class Node> void Item(C&, const std::string& name, int32_t number) {
-    auto node = std::make_unique<Node>();
+template <auto List> void Item(C& c, const std::string& name, int32_t number) {
+    auto node = std::make_unique<std::remove_reference_t<decltype(c.*List)>>();
     node->name = name;
     node->value = number;
-    Node().AddTail(std::move(node));
+    (c.*List).AddTail(std::move(node));
 }
-ClassDataItem& ClassRecord(C&, const std::string& name) {
+ClassDataItem& ClassRecord(C& c, const std::string& name) {
     auto owned = std::make_unique<ClassDataItem>();
     ClassDataItem& record = *owned;
     record.CLASS_NAME = name;
-    ClassDataItem().AddTail(std::move(owned));
+    c.CLASS_DATA.AddTail(std::move(owned));
     return record;
 }
 
@@ -197,12 +198,12 @@ std::vector<CharacterFileField> BuildFileFields() {
     CharacterFileField classRecord = Row(S::Items, "CLASS_NAME", 21);
     classRecord.classRecord = ClassRecord;
     f.push_back(classRecord);
-    f.push_back(I("SKILLNAME", 83, Item<SkillDataItem>));
-    f.push_back(I("TALENTNAME", 84, Item<TalentDataItem>));
-    f.push_back(I("PROFICIENCYNAME", 85, Item<ProfDataItem>));
-    f.push_back(I("QUIRKNAME", 86, Item<QuirkDataItem>));
-    f.push_back(I("EQUIPNAME", 87, Item<EquipDataItem>));
-    f.push_back(I("SPELLNAME", 88, Item<SpellDataItem>));
+    f.push_back(I("SKILLNAME", 83, Item<&C::SKILL_SECTION>));
+    f.push_back(I("TALENTNAME", 84, Item<&C::TALENT_SECTION>));
+    f.push_back(I("PROFICIENCYNAME", 85, Item<&C::PROF_SECTION>));
+    f.push_back(I("QUIRKNAME", 86, Item<&C::QUIRKANDFLAW_SECTION>));
+    f.push_back(I("EQUIPNAME", 87, Item<&C::EQUIPMENT_SECTION>));
+    f.push_back(I("SPELLNAME", 88, Item<&C::SPELL_SECTION>));
 
     for (CharacterFileField& field : f)
         field.key = std::string("<") + field.tag;
