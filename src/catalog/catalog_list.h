@@ -70,7 +70,8 @@ public:
             ++n;
         return n;
     }
-    // Empties the catalogue. The program never does this; tests do, to load their own fixtures.
+    // Empties the list. The saved-character list is emptied before each refill (the honor party does so
+    // before adding a member); a loaded catalogue is emptied only by tests, to load their own fixtures.
     static void Clear() {
         pHead.reset();
         pTail = nullptr;

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <iterator>
-#include <memory>
 #include <vector>
 
 #include "app/character.h"
@@ -22,16 +20,6 @@
 #include "ui/tree_pushers.h"
 
 namespace {
-
-using Handler = void (*)(const std::string& value, CatalogLineReader& lines);
-
-// One key of the dispatch: a plain field of the shared table, or a handler of its own.
-struct ReaderKey {
-    std::string key; // "<" and the element name
-    const CharacterFileField* field;
-    Handler handler;
-    int book; // the sourcebook flag the element sets, or -1
-};
 
 // Finds, in table order, the keys (each beginning with "<") that a tag contains. A tag with a single "<"
 // can only contain a key that begins where that "<" stands, so only the keys that agree with the tag on
@@ -75,11 +63,6 @@ private:
     std::array<std::vector<size_t>, 256> byNext_;
 };
 
-struct ReaderKeyTable {
-    std::vector<ReaderKey> keys;
-    KeyIndex index;
-};
-
 void StoreField(const CharacterFileField& f, const std::string& value) {
     Character_Class& pc = current_character;
     if (f.text)
@@ -88,9 +71,13 @@ void StoreField(const CharacterFileField& f, const std::string& value) {
         f.number(pc) = ParseLeadingInt(value);
     else if (f.sibling)
         f.sibling(pc) = value;
+    else if (f.events)
+        f.events(pc).push_back(value);
+    if (f.book >= 0)
+        pc.BOOK_CLASS_FLAG[static_cast<size_t>(f.book)] = true;
 }
 
-template <class Node> void ReadListItem(const std::string& name, CatalogLineReader& lines) {
+void ReadListItem(const CharacterFileField& f, const std::string& name, CatalogLineReader& lines) {
     // The item's number is on the next line, whatever that line's tag.
     std::string line;
     if (!lines.Next(line))
@@ -98,21 +85,11 @@ template <class Node> void ReadListItem(const std::string& name, CatalogLineRead
     std::string_view tag, value;
     if (!SplitCatalogLine(line, tag, value))
         return;
-    auto node = std::make_unique<Node>();
-    node->name = name;
-    node->value = ParseLeadingInt(xmlDecode(value));
-    Node().AddTail(std::move(node));
+    f.item(current_character, name, ParseLeadingInt(xmlDecode(value)));
 }
 
-template <auto List> void AddEvent(const std::string& value, CatalogLineReader&) {
-    (current_character.*List).push_back(value);
-}
-
-void ReadClassBlock(const std::string& name, CatalogLineReader& lines) {
-    auto owned = std::make_unique<ClassDataItem>();
-    ClassDataItem& record = *owned;
-    record.CLASS_NAME = name;
-    ClassDataItem().AddTail(std::move(owned));
+void ReadClassBlock(const CharacterFileField& f, const std::string& name, CatalogLineReader& lines) {
+    ClassDataItem& record = f.classRecord(current_character, name);
     for (CharacterClass* c = CharacterClass::First(); c; c = c->pNext.get())
         if (c->NAME == name)
             record.pClass = c;
@@ -125,127 +102,25 @@ void ReadClassBlock(const std::string& name, CatalogLineReader& lines) {
     }
 }
 
-// The keys in the order they are tried; the first one the tag contains decides.
-const ReaderKeyTable& ReaderKeys() {
-    static const ReaderKeyTable table = [] {
-        // Tags of the shared table, and the keys with their own treatment, in dispatch order.
-        const std::vector<std::pair<const char*, Handler>> order = {
-            {"CIRCUMSTANCE_OF_BIRTH", nullptr},
-            {"LEGITAMACY_OF_BIRTH", nullptr},
-            {"FAMILY_HERITAGE", nullptr},
-            {"SIBLING1", nullptr},
-            {"SIBLING2", nullptr},
-            {"SIBLING3", nullptr},
-            {"SIBLING4", nullptr},
-            {"SIBLING5", nullptr},
-            {"SIBLING6", nullptr},
-            {"SIBLING7", nullptr},
-            {"SIBLING8", nullptr},
-            {"SIBLING9", nullptr},
-            {"RACE", nullptr},
-            {"SEX", nullptr},
-            {"STEPPARENT", nullptr},
-            {"BIRTH_ORDER", nullptr},
-            {"MOTHER_STATUS", nullptr},
-            {"MOTHER_QUALITY", nullptr},
-            {"FATHER_STATUS", nullptr},
-            {"FATHER_QUALITY", nullptr},
-            {"CLASS_LONG_NAME", nullptr},
-            {"CLASS_NAME", ReadClassBlock},
-            {"HANDEDNESS", nullptr},
-            {"SOCIAL_CLASS", nullptr},
-            {"INHERITED_WEAPON", nullptr},
-            {"INHERITED_ARMOR", nullptr},
-            {"INHERITED_SHIELDHELMET", nullptr},
-            {"INHERITED_MOUNT", nullptr},
-            {"INHERITED_DEED", nullptr},
-            {"CHARACTER_NAME", nullptr},
-            {"ALIGNMENT", nullptr},
-            {"STRENGTH_BASE", nullptr},
-            {"STRENGTH_PERC", nullptr},
-            {"DEXTERITY_BASE", nullptr},
-            {"DEXTERITY_PERC", nullptr},
-            {"CONSTITUTION_BASE", nullptr},
-            {"CONSTITUTION_PERC", nullptr},
-            {"INTELLIGENCE_BASE", nullptr},
-            {"INTELLIGENCE_PERC", nullptr},
-            {"WISDOM_BASE", nullptr},
-            {"WISDOM_PERC", nullptr},
-            {"CHARISMA_BASE", nullptr},
-            {"CHARISMA_PERC", nullptr},
-            {"COMELINESS_BASE", nullptr},
-            {"COMELINESS_PERC", nullptr},
-            {"HONOR_BASE", nullptr},
-            {"AGE", nullptr},
-            {"HIT_POINTS", nullptr},
-            {"CHARACTER_HEIGHT", nullptr},
-            {"CHARACTER_WEIGHT", nullptr},
-            {"SIBLINGS", nullptr},
-            {"LEVEL", nullptr},
-            {"SOCIAL_ID", nullptr},
-            {"GOLDCOINS", nullptr},
-            {"SILVERCOINS", nullptr},
-            {"COPPERCOINS", nullptr},
-            {"SCHOOL_LOCATION", nullptr},
-            {"SCHOOL_TYPE", nullptr},
-            {"MASTER_QUALITY_NURTURE", nullptr},
-            {"MASTER_QUALITY_EDUCATION", nullptr},
-            {"CLASS_SIZE", nullptr},
-            {"CLASS_EQUIPMENT", nullptr},
-            {"CLASS_RANK", nullptr},
-            {"CAMP_TYPE", nullptr},
-            {"CAMP_QUALITY", nullptr},
-            {"CAMP_RESULTS", nullptr},
-            {"ACCIDENT_EVENT", AddEvent<&Character_Class::ACCIDENT_EVENT>},
-            {"SPECIALTY_ASSIGNMENT", nullptr},
-            {"AIT_QUALITY", nullptr},
-            {"STATE_OF_HOSTILITIES", nullptr},
-            {"WAR_EVENT", AddEvent<&Character_Class::WAR_EVENT>},
-            {"OCCUPYING_FORCE_ATTITUDE", nullptr},
-            {"OCCUPATION_EVENT", nullptr},
-            {"GUERILLA_EVENT", nullptr},
-            {"NONCOMBAT_EVENT", AddEvent<&Character_Class::NONCOMBAT_EVENT>},
-            {"PA_THE_CALL", nullptr},
-            {"PA_SCHOOL_TYPE", nullptr},
-            {"PA_REVEREND_SUPERIOR_COMPETENCY", nullptr},
-            {"PA_REVEREND_SUPERIOR_PERSONALITY", nullptr},
-            {"PA_ACCOUTREMENTS", nullptr},
-            {"PA_RESIDENCY_LOCATION", nullptr},
-            {"PA_RESIDENCY_RESULTS", nullptr},
-            {"PA_FINAL_RESULTS", nullptr},
-            {"SKILLNAME", ReadListItem<SkillDataItem>},
-            {"TALENTNAME", ReadListItem<TalentDataItem>},
-            {"PROFICIENCYNAME", ReadListItem<ProfDataItem>},
-            {"QUIRKNAME", ReadListItem<QuirkDataItem>},
-            {"EQUIPNAME", ReadListItem<EquipDataItem>},
-            {"SPELLNAME", ReadListItem<SpellDataItem>},
-        };
-        // The first element of each sourcebook background tells that the book was used.
-        const std::string books[] = {"SCHOOL_LOCATION", "CAMP_TYPE", "PA_THE_CALL"};
-        std::vector<ReaderKey> keys;
-        for (const auto& [tag, handler] : order) {
-            const int book =
-                static_cast<int>(std::find(std::begin(books), std::end(books), tag) - std::begin(books));
-            keys.push_back({std::string("<") + tag, handler ? nullptr : FindFileField(tag), handler,
-                            book < 3 ? book : -1});
-        }
-        std::vector<std::string> names;
-        for (const ReaderKey& k : keys)
-            names.push_back(k.key);
-        return ReaderKeyTable{std::move(keys), KeyIndex(std::move(names))};
+// The keys of the table's elements, in read order.
+const KeyIndex& ReaderKeys() {
+    static const KeyIndex index = [] {
+        std::vector<std::string> keys;
+        for (const CharacterFileField* f : FieldsInReadOrder())
+            keys.push_back(f->key);
+        return KeyIndex(std::move(keys));
     }();
-    return table;
+    return index;
 }
 
-void Assign(const ReaderKey& k, std::string_view value, CatalogLineReader& lines) {
+void Assign(const CharacterFileField& f, std::string_view value, CatalogLineReader& lines) {
     const std::string decoded = xmlDecode(value);
-    if (k.handler) {
-        k.handler(decoded, lines);
-        return;
-    }
-    StoreField(*k.field, decoded);
-    if (k.book >= 0)
-        current_character.BOOK_CLASS_FLAG[static_cast<size_t>(k.book)] = true;
+    if (f.item)
+        ReadListItem(f, decoded, lines);
+    else if (f.classRecord)
+        ReadClassBlock(f, decoded, lines);
+    else
+        StoreField(f, decoded);
 }
 
 } // namespace
@@ -257,9 +132,8 @@ void XMLRead::xmlConvert(std::string_view line, CatalogLineReader& lines) {
 }
 
 void XMLRead::xmlAssign(std::string_view value, std::string_view tag, CatalogLineReader& lines) {
-    const ReaderKeyTable& table = ReaderKeys();
-    table.index.Match(tag, [&](size_t i) {
-        Assign(table.keys[i], value, lines);
+    ReaderKeys().Match(tag, [&](size_t i) {
+        Assign(*FieldsInReadOrder()[i], value, lines);
         return true; // the first key found decides
     });
 }

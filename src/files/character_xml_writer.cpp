@@ -55,6 +55,9 @@ void WriteField(XmlLines& xml, const CharacterFileField& f) {
             xml.Leaf(f.tag, value, f.attributes);
     } else if (f.sibling) {
         xml.Leaf(f.tag, f.sibling(pc).str(), f.attributes);
+    } else if (f.events) {
+        for (const std::string& e : EventLines(f.events(pc), f.eventLines))
+            xml.Leaf(f.tag, e, f.attributes);
     } else {
         xml.RawLeaf(f.tag, "", f.attributes);
     }
@@ -197,14 +200,7 @@ void WriteRacialAttributes(XmlLines& xml) {
     xml.Close("RACIAL_ATTRIBUTES");
 }
 
-void WriteEvents(XmlLines& xml, const char* tag, const char* attributes,
-                 const std::vector<std::string>& events, size_t count) {
-    for (const std::string& e : EventLines(events, count))
-        xml.Leaf(tag, e, attributes);
-}
-
 void WriteBackgrounds(XmlLines& xml) {
-    const Character_Class& pc = current_character;
     const ClassBlocks blocks = CharacterClassBlocks();
     if (blocks.magicUserBackground) {
         xml.Line("<BACKGROUND TYPE=\"Magic-User\">");
@@ -215,16 +211,13 @@ void WriteBackgrounds(XmlLines& xml) {
         xml.Line("<BACKGROUND TYPE=\"Fighter\">");
         xml.Line("<TRAINING TYPE=\"Basic\">");
         WriteSection(xml, FileSection::FighterCamp);
-        WriteEvents(xml, "ACCIDENT_EVENT", " TYPE=\"Accident\"", pc.ACCIDENT_EVENT, 2);
         xml.Close("TRAINING");
         WriteSection(xml, FileSection::FighterSpecialty);
         xml.Line("<TRAINING TYPE=\"Advanced\">");
         WriteSection(xml, FileSection::FighterAdvanced);
         xml.Close("TRAINING");
         WriteSection(xml, FileSection::FighterHostilities);
-        WriteEvents(xml, "WAR_EVENT", " TYPE=\"War\"", pc.WAR_EVENT, 3);
         WriteSection(xml, FileSection::FighterOccupation);
-        WriteEvents(xml, "NONCOMBAT_EVENT", " TYPE=\"Non-combat Tour\"", pc.NONCOMBAT_EVENT, 4);
         xml.Close("BACKGROUND");
     }
     if (blocks.clericBackground) {

@@ -1,6 +1,7 @@
 #include "files/saved_characters.h"
 
 #include "files/character_file_check.h"
+#include "files/character_file_fields.h"
 #include "files/character_xml_reader.h"
 #include "files/xml_text.h"
 
@@ -13,13 +14,13 @@ const char* const kRootClose = "</GOREWRIGHT_CHARACTER";
 
 const std::vector<CatalogKey<VOLDFileClass>>& VOLDFileClass::Keys() {
     static const std::vector<CatalogKey<VOLDFileClass>> keys = {
-        {"<RACE", StoreAppendedText<&VOLDFileClass::RACE>},
-        {"<ALIGNMENT", StoreAppendedText<&VOLDFileClass::ALIGNMENT>},
-        {"<HONOR_BASE", StoreAppendedText<&VOLDFileClass::HONOR_BASE>},
-        {"<SEX", StoreAppendedText<&VOLDFileClass::SEX>},
-        {"<CLASS_LONG_NAME", StoreAppendedText<&VOLDFileClass::CLASS_LONG_NAME>},
-        {"<CHARACTER_NAME", StoreAppendedText<&VOLDFileClass::CHARACTER_NAME>},
-        {"<LEVEL", StoreAppendedText<&VOLDFileClass::LEVEL>},
+        {FileFieldNamed("RACE").key, StoreAppendedText<&VOLDFileClass::RACE>},
+        {FileFieldNamed("ALIGNMENT").key, StoreAppendedText<&VOLDFileClass::ALIGNMENT>},
+        {FileFieldNamed("HONOR_BASE").key, StoreAppendedText<&VOLDFileClass::HONOR_BASE>},
+        {FileFieldNamed("SEX").key, StoreAppendedText<&VOLDFileClass::SEX>},
+        {FileFieldNamed("CLASS_LONG_NAME").key, StoreAppendedText<&VOLDFileClass::CLASS_LONG_NAME>},
+        {FileFieldNamed("CHARACTER_NAME").key, StoreAppendedText<&VOLDFileClass::CHARACTER_NAME>},
+        {FileFieldNamed("LEVEL").key, StoreAppendedText<&VOLDFileClass::LEVEL>},
     };
     return keys;
 }

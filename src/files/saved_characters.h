@@ -39,6 +39,7 @@ public:
     static void ParseCXML(CatalogLineReader& lines, VOLDFileClass& entry);
     static void xmlConvert(std::string_view line, VOLDFileClass& entry);
     static void xmlAssign(std::string_view value, std::string_view tag, VOLDFileClass& entry);
-    // The keys in the order they are tried.
+    // The keys in the order they are tried: those of the character file's elements the list shows.
+    // Building them throws std::logic_error when the file's table lacks one of the elements.
     static const std::vector<CatalogKey<VOLDFileClass>>& Keys();
 };

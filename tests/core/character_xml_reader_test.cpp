@@ -199,6 +199,14 @@ TEST_F(CharacterXmlReaderTest, LineRulesOfTheReader) {
         {"the weight tag carries its unit", "<CHARACTER_WEIGHT UNIT=\"lbs.\">150</CHARACTER_WEIGHT>\n",
          [&] { EXPECT_EQ(pc.CHARACTER_WEIGHT, 150); }},
         {"the social id is read", "<SOCIAL_ID>-4</SOCIAL_ID>\n", [&] { EXPECT_EQ(pc.SOCIAL_ID, -4); }},
+        {"a tag holding two keys goes to the one read first, whatever their order in it",
+         "<ALIGNMENT<SEX>Male</SEX>\n<WAR_EVENT<RACE>Elf</RACE>\n",
+         [&] {
+             EXPECT_EQ(pc.SEX, "Male");
+             EXPECT_EQ(pc.ALIGNMENT, "");
+             EXPECT_EQ(pc.RACE, "Elf");
+             EXPECT_TRUE(pc.WAR_EVENT.empty());
+         }},
         {"two skill names in a row: the second is the rating",
          "<SKILLNAME>Rowing</SKILLNAME>\n<SKILLNAME>12</SKILLNAME>\n<SKILLRATING>7</SKILLRATING>\n",
          [&] {

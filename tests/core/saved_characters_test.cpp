@@ -88,6 +88,20 @@ TEST_F(SavedCharactersTest, DamagedFilesAreLeftOutOfTheList) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"Whole|d_whole.xml", "|"}));
 }
 
+TEST_F(SavedCharactersTest, ATagHoldingTwoKeysGoesToTheOneTheListTriesFirst) {
+    // The list tries race, alignment, honor, sex, class, name and level, in that order.
+    VOLDFileClass entry;
+    VOLDFileClass::xmlConvert("<SEX<ALIGNMENT>Good</SEX>", entry);
+    VOLDFileClass::xmlConvert("<LEVEL<CHARACTER_NAME>Ada</LEVEL>", entry);
+    VOLDFileClass::xmlConvert("<HONOR_BASE<RACE>Elf</RACE>", entry);
+    EXPECT_EQ(entry.ALIGNMENT, "Good");
+    EXPECT_EQ(entry.SEX, "");
+    EXPECT_EQ(entry.CHARACTER_NAME, "Ada");
+    EXPECT_EQ(entry.LEVEL, "");
+    EXPECT_EQ(entry.RACE, "Elf");
+    EXPECT_EQ(entry.HONOR_BASE, "");
+}
+
 TEST_F(SavedCharactersTest, AScanOfOneFileWritesItsTraceLines) {
     WriteTextFile("CharacterXML/Ada.xml", File("Ada"));
     testing::internal::CaptureStdout();

@@ -66,15 +66,10 @@ protected:
         return step_;
     }
 
-    template <class T> T* Control(int id) const {
-        T* control = dynamic_cast<T*>(step_->FindWindow(id));
-        EXPECT_NE(control, nullptr) << "no such control " << id;
-        return control;
-    }
-    wxComboBox* Minor() const { return Control<wxComboBox>(ID_CHERRY_MINOR_CHOICE); }
-    wxComboBox* Major() const { return Control<wxComboBox>(ID_CHERRY_MAJOR_CHOICE); }
-    std::vector<std::string> Held() const { return Lines(Control<wxListBox>(ID_CHERRY_HELD_LIST)); }
-    std::vector<std::string> Picked() const { return Lines(Control<wxListBox>(ID_CHERRY_PICKS_LIST)); }
+    wxComboBox* Minor() const { return Control<wxComboBox>(step_, ID_CHERRY_MINOR_CHOICE); }
+    wxComboBox* Major() const { return Control<wxComboBox>(step_, ID_CHERRY_MAJOR_CHOICE); }
+    std::vector<std::string> Held() const { return Lines(Control<wxListBox>(step_, ID_CHERRY_HELD_LIST)); }
+    std::vector<std::string> Picked() const { return Lines(Control<wxListBox>(step_, ID_CHERRY_PICKS_LIST)); }
 
     void Choose(wxComboBox* box, const std::string& name) {
         const int at = box->FindString(name, true);
@@ -82,7 +77,7 @@ protected:
         box->SetSelection(at);
     }
     void SelectPick(const std::string& name) {
-        wxListBox* picks = Control<wxListBox>(ID_CHERRY_PICKS_LIST);
+        wxListBox* picks = Control<wxListBox>(step_, ID_CHERRY_PICKS_LIST);
         const int at = picks->FindString(name, true);
         ASSERT_NE(at, wxNOT_FOUND) << name;
         picks->SetSelection(at);
@@ -123,18 +118,18 @@ TEST_F(CherryStep7Test, BothOpeningsShowTheHeldRowsAndTheOffers) {
 
 TEST_F(CherryStep7Test, ControlsMenuAndStatusBarCarryTheirIdsAndTexts) {
     Open();
-    EXPECT_EQ(Control<wxStaticText>(10052)->GetLabel(),
+    EXPECT_EQ(Control<wxStaticText>(step_, 10052)->GetLabel(),
               "Quirks and Flaws gained for zero BP up to this point");
     const std::map<int, const char*> buttons = {{10017, "Add Minor Quirk/Flaw"},
                                                 {10018, "Add Major Quirk/Flaw"},
                                                 {10019, "Remove Quirk/Flaw"},
                                                 {10020, "Roll Randomly"}};
     for (const auto& [id, label] : buttons)
-        EXPECT_EQ(Control<wxButton>(id)->GetLabel(), label);
-    EXPECT_NE(Control<wxListBox>(10046), nullptr);
-    EXPECT_NE(Control<wxListBox>(10047), nullptr);
-    EXPECT_NE(Control<wxComboBox>(10037), nullptr);
-    EXPECT_NE(Control<wxComboBox>(10038), nullptr);
+        EXPECT_EQ(Control<wxButton>(step_, id)->GetLabel(), label);
+    EXPECT_NE(Control<wxListBox>(step_, 10046), nullptr);
+    EXPECT_NE(Control<wxListBox>(step_, 10047), nullptr);
+    EXPECT_NE(Control<wxComboBox>(step_, 10037), nullptr);
+    EXPECT_NE(Control<wxComboBox>(step_, 10038), nullptr);
     ExpectQuirkStepFrame(step_, 9);
 }
 

@@ -31,11 +31,6 @@ protected:
         return w;
     }
 
-    template <class T> static T* Control(wxWindow* w, int id) {
-        auto* control = dynamic_cast<T*>(w->FindWindow(id));
-        EXPECT_NE(control, nullptr) << "no control " << id;
-        return control;
-    }
     static wxTextCtrl* Box(wxWindow* w, int id) { return Control<wxTextCtrl>(w, id); }
     static wxString Result(wxWindow* w) { return Control<wxStaticText>(w, ID_CRITICAL_RESULT)->GetLabel(); }
     static void SetType(wxWindow* w, int type) {

@@ -2,9 +2,7 @@
 #include <memory>
 #include <wx/button.h>
 #include <wx/listbox.h>
-#include <wx/menu.h>
 #include <wx/stattext.h>
-#include <wx/statusbr.h>
 #include <wx/weakref.h>
 
 #include "app/app_globals.h"
@@ -75,21 +73,7 @@ protected:
 
 TEST_F(FrameFighterBGTest, OpensWithItsMenuStatusBarAndFirstButton) {
     FrameFighterBG* w = Open();
-    wxMenuBar* bar = w->GetMenuBar();
-    ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->GetMenuCount(), 1u);
-    EXPECT_EQ(bar->GetMenuLabel(0), "&Menu");
-    wxMenu* menu = bar->GetMenu(0);
-    ASSERT_EQ(menu->GetMenuItemCount(), 3u);
-    EXPECT_EQ(menu->FindItemByPosition(0)->GetId(), ID_FIGHTERBG_MENU_CONTINUE);
-    EXPECT_EQ(menu->FindItemByPosition(0)->GetItemLabel(), "&Continue");
-    EXPECT_EQ(menu->FindItemByPosition(0)->GetHelp(), "Go on to the next step");
-    EXPECT_TRUE(menu->FindItemByPosition(1)->IsSeparator());
-    EXPECT_EQ(menu->FindItemByPosition(2)->GetId(), ID_FIGHTERBG_MENU_ABORT);
-    EXPECT_EQ(menu->FindItemByPosition(2)->GetItemLabel(), "Ab&ort");
-    EXPECT_EQ(menu->FindItemByPosition(2)->GetHelp(), "Abort character");
-    ASSERT_NE(w->GetStatusBar(), nullptr);
-    EXPECT_EQ(w->GetStatusBar()->GetFieldsCount(), 3);
+    ExpectStepMenu(w, ContinueAbortMenu(ID_FIGHTERBG_MENU_CONTINUE, ID_FIGHTERBG_MENU_ABORT));
     auto* first = dynamic_cast<wxButton*>(w->FindWindow(ID_FIGHTERBG_CAMP));
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->GetLabel(), "Begin Fighter Priors and Particulars");

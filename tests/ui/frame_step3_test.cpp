@@ -6,11 +6,9 @@
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
-#include <wx/menu.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
-#include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
 #include "app/app_globals.h"
@@ -72,15 +70,10 @@ protected:
         EXPECT_EQ(dice::QueuedFaces(), 0u);
     }
 
-    template <class T> T* Control(int id) const {
-        T* control = dynamic_cast<T*>(step_->FindWindow(id));
-        EXPECT_NE(control, nullptr) << "no such control " << id;
-        return control;
-    }
-    std::string Text(int id) const { return Control<wxTextCtrl>(id)->GetValue().ToStdString(); }
-    std::string Label(int id) const { return Control<wxStaticText>(id)->GetLabel().ToStdString(); }
-    wxListBox* Races() const { return Control<wxListBox>(ID_STEP3_RACE_LIST); }
-    wxComboBox* Languages() const { return Control<wxComboBox>(ID_STEP3_LANGUAGE); }
+    std::string Text(int id) const { return Control<wxTextCtrl>(step_, id)->GetValue().ToStdString(); }
+    std::string Label(int id) const { return Control<wxStaticText>(step_, id)->GetLabel().ToStdString(); }
+    wxListBox* Races() const { return Control<wxListBox>(step_, ID_STEP3_RACE_LIST); }
+    wxComboBox* Languages() const { return Control<wxComboBox>(step_, ID_STEP3_LANGUAGE); }
 
     std::vector<std::string> RaceRows() const { return ListRows(Races()); }
     void PickRow(int row) { PickListRow(Races(), row); }
@@ -134,12 +127,12 @@ TEST_F(FrameStep3Test, ControlsCarryTheirIdsTextsAndEachIdOnce) {
     const Expected buttons[] = {
         {10017, "Roll"}, {10020, "Apply"}, {10018, "Adjust"}, {10019, "Burn"}, {10021, "Continue"}};
     for (const Expected& e : buttons)
-        EXPECT_EQ(Control<wxButton>(e.id)->GetLabel(), e.text);
+        EXPECT_EQ(Control<wxButton>(step_, e.id)->GetLabel(), e.text);
     const Expected frames[] = {{10071, "+/-"}, {10072, "-2"}, {10073, "+1"}, {10074, "Burn"}};
     for (const Expected& e : frames)
-        EXPECT_EQ(Control<wxStaticBox>(e.id)->GetLabel(), e.text);
+        EXPECT_EQ(Control<wxStaticBox>(step_, e.id)->GetLabel(), e.text);
     for (int id = 10075; id <= 10093; ++id)
-        EXPECT_NE(Control<wxRadioButton>(id), nullptr);
+        EXPECT_NE(Control<wxRadioButton>(step_, id), nullptr);
     EXPECT_EQ(step_->FindWindow(10094), nullptr) << "Comeliness has no lowering or raising button";
 
     std::map<int, int> uses;
@@ -150,36 +143,13 @@ TEST_F(FrameStep3Test, ControlsCarryTheirIdsTextsAndEachIdOnce) {
         EXPECT_EQ(count, 1) << "id " << id << " is used by " << count << " controls";
     EXPECT_EQ(uses.size(), 61u + 1u) << "61 controls and the status bar";
 
-    wxMenuBar* bar = step_->GetMenuBar();
-    ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->GetMenuCount(), 1u);
-    EXPECT_EQ(bar->GetMenuLabel(0), "&Menu");
-    struct Item {
-        int id;
-        const char* label;
-        const char* help;
-    };
-    const Item items[] = {{10007, "&Roll", "Roll those dice!"},
-                          {10012, "&Apply", "Override rolled numbers with numbers in boxes"},
-                          {10004, "A&djust", "Adjust two abilities"},
-                          {10005, "&Burn", "Burn an ability score for 2 BP"},
-                          {10009, "&Continue", "Go on to the next step"},
-                          {0, nullptr, nullptr},
-                          {10008, "Ab&ort", "Abort character"}};
-    wxMenu* menu = bar->GetMenu(0);
-    ASSERT_EQ(menu->GetMenuItemCount(), std::size(items));
-    for (size_t pos = 0; pos < std::size(items); ++pos) {
-        wxMenuItem* item = menu->FindItemByPosition(pos);
-        if (!items[pos].label) {
-            EXPECT_TRUE(item->IsSeparator());
-            continue;
-        }
-        EXPECT_EQ(item->GetId(), items[pos].id);
-        EXPECT_EQ(item->GetItemLabel(), items[pos].label);
-        EXPECT_EQ(item->GetHelp(), items[pos].help);
-    }
-    ASSERT_NE(step_->GetStatusBar(), nullptr);
-    EXPECT_EQ(step_->GetStatusBar()->GetFieldsCount(), 3);
+    ExpectStepMenu(step_, {{10007, "&Roll", "Roll those dice!"},
+                           {10012, "&Apply", "Override rolled numbers with numbers in boxes"},
+                           {10004, "A&djust", "Adjust two abilities"},
+                           {10005, "&Burn", "Burn an ability score for 2 BP"},
+                           {10009, "&Continue", "Go on to the next step"},
+                           {0, nullptr, nullptr},
+                           {10008, "Ab&ort", "Abort character"}});
 }
 
 TEST_F(FrameStep3Test, EachRadioGroupKeepsItsOwnChoice) {
@@ -187,11 +157,11 @@ TEST_F(FrameStep3Test, EachRadioGroupKeepsItsOwnChoice) {
     Click(step_, ID_STEP3_LOWER_STR + 1);
     Click(step_, ID_STEP3_RAISE_STR + 3);
     Click(step_, ID_STEP3_BURN_STR + 6);
-    EXPECT_TRUE(Control<wxRadioButton>(ID_STEP3_LOWER_STR + 1)->GetValue());
-    EXPECT_TRUE(Control<wxRadioButton>(ID_STEP3_RAISE_STR + 3)->GetValue());
-    EXPECT_TRUE(Control<wxRadioButton>(ID_STEP3_BURN_STR + 6)->GetValue());
-    EXPECT_FALSE(Control<wxRadioButton>(ID_STEP3_LOWER_STR)->GetValue());
-    EXPECT_FALSE(Control<wxRadioButton>(ID_STEP3_RAISE_STR)->GetValue());
+    EXPECT_TRUE(Control<wxRadioButton>(step_, ID_STEP3_LOWER_STR + 1)->GetValue());
+    EXPECT_TRUE(Control<wxRadioButton>(step_, ID_STEP3_RAISE_STR + 3)->GetValue());
+    EXPECT_TRUE(Control<wxRadioButton>(step_, ID_STEP3_BURN_STR + 6)->GetValue());
+    EXPECT_FALSE(Control<wxRadioButton>(step_, ID_STEP3_LOWER_STR)->GetValue());
+    EXPECT_FALSE(Control<wxRadioButton>(step_, ID_STEP3_RAISE_STR)->GetValue());
     const AbilityChoice choice = step_->Choice();
     EXPECT_EQ(choice.LowerIndex, 1);
     EXPECT_EQ(choice.LowerFloor, 3);
@@ -294,9 +264,9 @@ TEST_F(FrameStep3Test, OwnDiceApplyTakesTheTypedTextsAndRebuildsTheList) {
     Roll({10, 10, 10, 10, 10, 10, 10});
     PickRow("Dwarf, Male");
     program_data.BuildingPoints = 4.0f;
-    Control<wxTextCtrl>(ID_STEP3_SCORE_STR)->ChangeValue("abc");
-    Control<wxTextCtrl>(ID_STEP3_SCORE_STR + 1)->ChangeValue("07");
-    Control<wxTextCtrl>(ID_STEP3_FRACTION_STR)->ChangeValue("0");
+    Control<wxTextCtrl>(step_, ID_STEP3_SCORE_STR)->ChangeValue("abc");
+    Control<wxTextCtrl>(step_, ID_STEP3_SCORE_STR + 1)->ChangeValue("07");
+    Control<wxTextCtrl>(step_, ID_STEP3_FRACTION_STR)->ChangeValue("0");
     Click(step_, ID_STEP3_APPLY);
     EXPECT_EQ(current_character.ABILITY_BASE[0], 0);
     EXPECT_EQ(current_character.ABILITY_BASE[1], 7);
@@ -319,8 +289,8 @@ TEST_F(FrameStep3Test, ApplyWithoutTheOwnDiceOptionOnlyRestoresTheBoxes) {
     Roll({10, 10, 10, 10, 10, 10, 10});
     PickRow("Dwarf, Male");
     const size_t lines = LogLines().size();
-    Control<wxTextCtrl>(ID_STEP3_SCORE_STR)->ChangeValue("18");
-    Control<wxTextCtrl>(ID_STEP3_FRACTION_STR + 6)->ChangeValue("x");
+    Control<wxTextCtrl>(step_, ID_STEP3_SCORE_STR)->ChangeValue("18");
+    Control<wxTextCtrl>(step_, ID_STEP3_FRACTION_STR + 6)->ChangeValue("x");
     SelectMenu(step_, ID_STEP3_MENU_APPLY);
     EXPECT_EQ(Text(ID_STEP3_SCORE_STR), "10");
     EXPECT_EQ(Text(ID_STEP3_FRACTION_STR + 6), "50");
@@ -348,7 +318,7 @@ TEST_F(FrameStep3Test, AdjustDexterityFiveToIntelligenceWritesTwoLines) {
     EXPECT_EQ(Text(ID_STEP3_SCORE_STR + 3), "11");
 
     // DEX 3 cannot give two more; the boxes are still rewritten from the record.
-    Control<wxTextCtrl>(ID_STEP3_SCORE_STR + 1)->ChangeValue("typed");
+    Control<wxTextCtrl>(step_, ID_STEP3_SCORE_STR + 1)->ChangeValue("typed");
     SelectMenu(step_, ID_STEP3_MENU_ADJUST);
     EXPECT_EQ(current_character.ABILITY_BASE[1], 3);
     EXPECT_EQ(Text(ID_STEP3_SCORE_STR + 1), "3");
@@ -360,7 +330,7 @@ TEST_F(FrameStep3Test, AdjustOfAnAbilityWithItselfLeavesTheBoxesAndTheRace) {
     Open();
     Roll({10, 10, 10, 10, 10, 10, 10});
     PickRow("Dwarf, Male");
-    Control<wxTextCtrl>(ID_STEP3_SCORE_STR)->ChangeValue("typed");
+    Control<wxTextCtrl>(step_, ID_STEP3_SCORE_STR)->ChangeValue("typed");
     Click(step_, ID_STEP3_ADJUST); // both groups still at Strength
     EXPECT_EQ(Text(ID_STEP3_SCORE_STR), "typed");
     EXPECT_EQ(current_character.pRace, &dwarf);
@@ -370,7 +340,7 @@ TEST_F(FrameStep3Test, AdjustOfAnAbilityWithItselfLeavesTheBoxesAndTheRace) {
 TEST_F(FrameStep3Test, BurningStrengthAtThreeNeedsItsOwnFloor) {
     Open();
     Roll({3, 10, 10, 10, 10, 10, 10});
-    Control<wxTextCtrl>(ID_STEP3_SCORE_STR)->ChangeValue("typed");
+    Control<wxTextCtrl>(step_, ID_STEP3_SCORE_STR)->ChangeValue("typed");
     Click(step_, ID_STEP3_BURN);
     EXPECT_EQ(current_character.ABILITY_BASE[0], 3);
     EXPECT_EQ(program_data.BuildingPoints, 0.0f);

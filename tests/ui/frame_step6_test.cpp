@@ -4,9 +4,7 @@
 #include <memory>
 #include <wx/app.h>
 #include <wx/button.h>
-#include <wx/menu.h>
 #include <wx/stattext.h>
-#include <wx/statusbr.h>
 #include <wx/weakref.h>
 
 #include "app/app_globals.h"
@@ -59,20 +57,7 @@ protected:
 TEST_F(FrameStep6Test, OneButtonAtATimeAndARowPerRoll) {
     Open();
     EXPECT_EQ(step_->GetTitle(), "Character Creation: Roll Priors and Particulars");
-    ASSERT_NE(step_->GetMenuBar(), nullptr);
-    wxMenu* menu = step_->GetMenuBar()->GetMenu(0);
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(step_->GetMenuBar()->GetMenuLabel(0), "&Menu");
-    ASSERT_EQ(menu->GetMenuItemCount(), 3u);
-    EXPECT_EQ(menu->FindItemByPosition(0)->GetId(), ID_STEP6_MENU_CONTINUE);
-    EXPECT_EQ(menu->FindItemByPosition(0)->GetItemLabel(), "&Continue");
-    EXPECT_EQ(menu->FindItemByPosition(0)->GetHelp(), "Go on to the next step");
-    EXPECT_TRUE(menu->FindItemByPosition(1)->IsSeparator());
-    EXPECT_EQ(menu->FindItemByPosition(2)->GetId(), ID_STEP6_MENU_ABORT);
-    EXPECT_EQ(menu->FindItemByPosition(2)->GetItemLabel(), "Ab&ort");
-    EXPECT_EQ(menu->FindItemByPosition(2)->GetHelp(), "Abort character");
-    ASSERT_NE(step_->GetStatusBar(), nullptr);
-    EXPECT_EQ(step_->GetStatusBar()->GetFieldsCount(), 3);
+    ExpectStepMenu(step_, ContinueAbortMenu(ID_STEP6_MENU_CONTINUE, ID_STEP6_MENU_ABORT));
 
     EXPECT_EQ(BackgroundRows(step_), "[10017 Begin Priors and Particulars]\n");
     EXPECT_EQ(ShownButton(ID_STEP6_AGE)->GetPosition(), wxPoint(5, 10));

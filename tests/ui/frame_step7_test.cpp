@@ -38,12 +38,6 @@ Lines Items(const wxItemContainer* box) {
     return lines;
 }
 
-template <class T> T* Control(wxWindow* window, int id) {
-    T* control = dynamic_cast<T*>(window->FindWindow(id));
-    EXPECT_NE(control, nullptr) << "no such control " << id;
-    return control;
-}
-
 Lines Tables(wxWindow* window) {
     return Items(Control<wxComboBox>(window, ID_STEP7_TABLE_LIST));
 }

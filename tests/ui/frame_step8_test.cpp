@@ -66,13 +66,8 @@ protected:
         return step_;
     }
 
-    template <class T> T* Control(int id) const {
-        T* control = dynamic_cast<T*>(step_->FindWindow(id));
-        EXPECT_NE(control, nullptr) << "no such control " << id;
-        return control;
-    }
-    std::string Text(int id) const { return Control<wxTextCtrl>(id)->GetValue().ToStdString(); }
-    wxListBox* Classes() const { return Control<wxListBox>(ID_STEP8_CLASS_LIST); }
+    std::string Text(int id) const { return Control<wxTextCtrl>(step_, id)->GetValue().ToStdString(); }
+    wxListBox* Classes() const { return Control<wxListBox>(step_, ID_STEP8_CLASS_LIST); }
     std::vector<std::string> Values() const {
         std::vector<std::string> values;
         for (int i = 0; i < 7; ++i)
@@ -88,7 +83,7 @@ protected:
     std::vector<std::string> ClassRows() const { return ListRows(Classes()); }
     void Type(const std::vector<std::string>& amounts) {
         for (size_t i = 0; i < amounts.size(); ++i)
-            Control<wxTextCtrl>(ID_STEP8_BP_STR + static_cast<int>(i))->ChangeValue(amounts[i]);
+            Control<wxTextCtrl>(step_, ID_STEP8_BP_STR + static_cast<int>(i))->ChangeValue(amounts[i]);
     }
     void PickRow(const std::string& text) { PickListRow(Classes(), text); }
 
@@ -122,17 +117,17 @@ TEST_F(FrameStep8Test, ANewWindowShowsTheStoredAbilitiesThePoolAndTheClasses) {
 TEST_F(FrameStep8Test, ControlsCarryTheirIdsTextsAndEachIdOnce) {
     Open();
     const char* names[] = {"Strength", "Wisdom", "Comeliness"};
-    EXPECT_EQ(Control<wxStaticText>(10052)->GetLabel(), names[0]);
-    EXPECT_EQ(Control<wxStaticText>(10056)->GetLabel(), names[1]);
-    EXPECT_EQ(Control<wxStaticText>(10058)->GetLabel(), names[2]);
-    EXPECT_EQ(Control<wxStaticText>(10059)->GetLabel(), "Building Points");
-    EXPECT_EQ(Control<wxButton>(10017)->GetLabel(), "Apply BP Adjustments");
-    EXPECT_EQ(Control<wxButton>(10018)->GetLabel(), "Continue");
+    EXPECT_EQ(Control<wxStaticText>(step_, 10052)->GetLabel(), names[0]);
+    EXPECT_EQ(Control<wxStaticText>(step_, 10056)->GetLabel(), names[1]);
+    EXPECT_EQ(Control<wxStaticText>(step_, 10058)->GetLabel(), names[2]);
+    EXPECT_EQ(Control<wxStaticText>(step_, 10059)->GetLabel(), "Building Points");
+    EXPECT_EQ(Control<wxButton>(step_, 10017)->GetLabel(), "Apply BP Adjustments");
+    EXPECT_EQ(Control<wxButton>(step_, 10018)->GetLabel(), "Continue");
     EXPECT_TRUE(Classes()->HasFlag(wxLB_HSCROLL));
     for (int id = 101; id <= 107; ++id)
-        EXPECT_NE(Control<wxTextCtrl>(id), nullptr);
+        EXPECT_NE(Control<wxTextCtrl>(step_, id), nullptr);
     for (int id = 121; id <= 127; ++id)
-        EXPECT_NE(Control<wxTextCtrl>(id), nullptr);
+        EXPECT_NE(Control<wxTextCtrl>(step_, id), nullptr);
 
     std::map<int, int> uses;
     for (wxWindow* child : step_->GetChildren())

@@ -55,11 +55,6 @@ protected:
         return w;
     }
 
-    template <class T> static T* Control(wxWindow* w, int id) {
-        auto* control = dynamic_cast<T*>(w->FindWindow(id));
-        EXPECT_NE(control, nullptr) << "no control " << id;
-        return control;
-    }
     static wxListCtrl* Party(wxWindow* w) { return Control<wxListCtrl>(w, ID_HONOR_PARTY); }
     static wxComboBox* Filter(wxWindow* w) { return Control<wxComboBox>(w, ID_HONOR_FILTER); }
     static wxComboBox* Reward(wxWindow* w) { return Control<wxComboBox>(w, ID_HONOR_REWARD); }

@@ -61,16 +61,11 @@ protected:
         return window_;
     }
 
-    template <class T> T* Control(int id) const {
-        T* control = dynamic_cast<T*>(window_->FindWindow(id));
-        EXPECT_NE(control, nullptr) << "no such control " << id;
-        return control;
-    }
-    std::string Text(int id) const { return Control<wxTextCtrl>(id)->GetValue().ToStdString(); }
+    std::string Text(int id) const { return Control<wxTextCtrl>(window_, id)->GetValue().ToStdString(); }
     void Type(int skill, const char* points) {
-        Control<wxTextCtrl>(ID_THIEF_ENTRY_PP + skill)->ChangeValue(points);
+        Control<wxTextCtrl>(window_, ID_THIEF_ENTRY_PP + skill)->ChangeValue(points);
     }
-    int Y(int id) const { return Control<wxWindow>(id)->GetPosition().y; }
+    int Y(int id) const { return Control<wxWindow>(window_, id)->GetPosition().y; }
 
     ScopedTempDir dir_;
     std::unique_ptr<CharacterClass> thief_;
@@ -121,18 +116,18 @@ TEST_F(ThiefSkillsTest, RowsOfTheOfferedSkillsAndTheButtonsBelowThem) {
 TEST_F(ThiefSkillsTest, HeaderBoxesAndEachIdOnce) {
     Open();
     EXPECT_EQ(window_->GetTitle(), "Thief Skills");
-    EXPECT_EQ(Control<wxStaticText>(ID_THIEF_HEADER)->GetLabel(), "Thief Skills");
-    EXPECT_EQ(Control<wxStaticText>(ID_THIEF_BASE_HEADER)->GetLabel(), "Base");
-    EXPECT_EQ(Control<wxStaticText>(ID_THIEF_POINTS_LABEL)->GetLabel(), "60 Points");
-    EXPECT_EQ(Control<wxStaticText>(ID_THIEF_LABEL_PP + 7)->GetLabel(), "Climb Walls");
+    EXPECT_EQ(Control<wxStaticText>(window_, ID_THIEF_HEADER)->GetLabel(), "Thief Skills");
+    EXPECT_EQ(Control<wxStaticText>(window_, ID_THIEF_BASE_HEADER)->GetLabel(), "Base");
+    EXPECT_EQ(Control<wxStaticText>(window_, ID_THIEF_POINTS_LABEL)->GetLabel(), "60 Points");
+    EXPECT_EQ(Control<wxStaticText>(window_, ID_THIEF_LABEL_PP + 7)->GetLabel(), "Climb Walls");
     EXPECT_EQ(Text(ID_THIEF_TOTAL_PP), "35");
     EXPECT_EQ(Text(ID_THIEF_TOTAL_PP + 7), "60");
     EXPECT_EQ(Text(ID_THIEF_ENTRY_PP), "0");
-    EXPECT_FALSE(Control<wxTextCtrl>(ID_THIEF_TOTAL_PP)->IsEditable());
-    EXPECT_TRUE(Control<wxTextCtrl>(ID_THIEF_ENTRY_PP)->IsEditable());
-    EXPECT_EQ(Control<wxButton>(ID_THIEF_APPLY)->GetLabel(), "Apply");
-    EXPECT_EQ(Control<wxButton>(ID_THIEF_CONTINUE)->GetLabel(), "Continue");
-    EXPECT_EQ(Control<wxButton>(ID_THIEF_ABORT)->GetLabel(), "Abort");
+    EXPECT_FALSE(Control<wxTextCtrl>(window_, ID_THIEF_TOTAL_PP)->IsEditable());
+    EXPECT_TRUE(Control<wxTextCtrl>(window_, ID_THIEF_ENTRY_PP)->IsEditable());
+    EXPECT_EQ(Control<wxButton>(window_, ID_THIEF_APPLY)->GetLabel(), "Apply");
+    EXPECT_EQ(Control<wxButton>(window_, ID_THIEF_CONTINUE)->GetLabel(), "Continue");
+    EXPECT_EQ(Control<wxButton>(window_, ID_THIEF_ABORT)->GetLabel(), "Abort");
 
     std::map<int, int> uses;
     for (wxWindow* child : window_->GetChildren())
@@ -161,7 +156,8 @@ TEST_F(ThiefSkillsTest, ApplyShowsTotalsWithinThePointsAndStoresNothing) {
     Click(window_, ID_THIEF_APPLY);
     EXPECT_EQ(Text(ID_THIEF_TOTAL_PP), "65");
     EXPECT_EQ(Text(ID_THIEF_TOTAL_PP + 7), "80");
-    EXPECT_EQ(Control<wxStaticText>(ID_THIEF_POINTS_LABEL)->GetLabel(), "60 Points") << "never updated";
+    EXPECT_EQ(Control<wxStaticText>(window_, ID_THIEF_POINTS_LABEL)->GetLabel(), "60 Points")
+        << "never updated";
 
     // Continue with a sum short of the points does nothing either.
     thief_->THIEFPOINTS[1] = 60;

@@ -8,7 +8,9 @@
 #include <wx/frame.h>
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
+#include <wx/menu.h>
 #include <wx/radiobut.h>
+#include <wx/statusbr.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
@@ -144,4 +146,33 @@ int ModalLoopPrompter::Message(const wxString& message, const wxString& caption,
     if (whileAsked)
         whileAsked();
     return ScriptedPrompter::Message(message, caption, style);
+}
+
+std::vector<MenuRow> ContinueAbortMenu(int continueId, int abortId) {
+    return {{continueId, "&Continue", "Go on to the next step"},
+            {0, nullptr, nullptr},
+            {abortId, "Ab&ort", "Abort character"}};
+}
+
+void ExpectStepMenu(wxFrame* window, const std::vector<MenuRow>& rows) {
+    wxMenuBar* bar = window->GetMenuBar();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->GetMenuCount(), 1u);
+    EXPECT_EQ(bar->GetMenuLabel(0), "&Menu");
+    wxMenu* menu = bar->GetMenu(0);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->GetMenuItemCount(), rows.size());
+    for (size_t pos = 0; pos < rows.size(); ++pos) {
+        SCOPED_TRACE(pos);
+        wxMenuItem* item = menu->FindItemByPosition(pos);
+        if (!rows[pos].label) {
+            EXPECT_TRUE(item->IsSeparator());
+            continue;
+        }
+        EXPECT_EQ(item->GetId(), rows[pos].id);
+        EXPECT_EQ(item->GetItemLabel(), rows[pos].label);
+        EXPECT_EQ(item->GetHelp(), rows[pos].help);
+    }
+    ASSERT_NE(window->GetStatusBar(), nullptr);
+    EXPECT_EQ(window->GetStatusBar()->GetFieldsCount(), 3);
 }

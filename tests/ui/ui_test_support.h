@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 #include <wx/toplevel.h>
@@ -10,6 +11,7 @@
 #include "support/scripted_prompter.h"
 
 class wxComboBox;
+class wxFrame;
 class wxListBox;
 class wxListCtrl;
 
@@ -23,6 +25,24 @@ void CloseAllWindows();
 // check boxes and radio buttons alike); fails the test when there is no such enabled control.
 void Click(wxWindow* window, int id);
 void SelectMenu(wxWindow* window, int id);
+
+// The control `id` of `window` as a `T`; fails the test, and gives null, when it has no such control.
+template <class T> T* Control(wxWindow* window, int id) {
+    T* control = dynamic_cast<T*>(window->FindWindow(id));
+    EXPECT_NE(control, nullptr) << "no such control " << id;
+    return control;
+}
+
+// One item of a step window's menu; a null label stands for a separator.
+struct MenuRow {
+    int id;
+    const char* label;
+    const char* help;
+};
+// The items most step menus hold: "&Continue" (`continueId`), a separator and "Ab&ort" (`abortId`).
+std::vector<MenuRow> ContinueAbortMenu(int continueId, int abortId);
+// `window` has one menu, "&Menu", holding `rows` in order, and a status bar of three fields.
+void ExpectStepMenu(wxFrame* window, const std::vector<MenuRow>& rows);
 
 // True once `window` has been closed: wx deletes a closed frame only at idle time.
 bool Closing(wxWindow* window);
