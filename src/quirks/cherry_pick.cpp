@@ -148,7 +148,7 @@ bool CherryRemove(CherryPicks& picks, const std::string& selectedLine) {
 }
 
 void CherryContinue(const CherryPicks& picks) {
-    program_data.WizardState = 8;
+    program_data.WizardState = kWizardClass;
     for (int row = 0; row < kQuirkFlawRows; ++row) {
         const size_t i = static_cast<size_t>(row);
         int32_t& held = current_character.QUIRK_COUNT[row];
@@ -173,7 +173,7 @@ int CherryRollRandomly() {
         if (!answer || *answer < 1 || *answer > 9)
             continue;
         const int rolls = static_cast<int>(*answer);
-        program_data.WizardState = 7;
+        program_data.WizardState = kWizardChosenQuirkRolls;
         program_data.QuirkRollsOwed = rolls;
         Log(Format("Preparing to roll %i times for Quirks and Flaws", rolls));
         return rolls;

@@ -157,7 +157,7 @@ bool HandOverRace(const std::string& language, const std::array<std::string, kAb
     skill->name = "Language, Modern: " + language;
     skill->value = 100;
     current_character.SKILL_SECTION.AddTail(std::move(skill));
-    program_data.WizardState = 5;
+    program_data.WizardState = kWizardBackground;
     for (size_t i = 0; i < kAbilityCount; ++i)
         current_character.ABILITY_BASE[i] =
             SaturatingAdd(current_character.ABILITY_BASE[i], ParseLeadingInt(modifierTexts[i]));

@@ -59,7 +59,7 @@ void FreeQuirksandFlaws(int kind) {
 
 BackgroundExit HandOverBackground(const BackgroundGains& gains) {
     program_data.QuirkRollsOwed = 0;
-    if (program_data.WizardState != -1)
+    if (program_data.WizardState != kWizardBackgroundRolled)
         return BackgroundExit::Refused;
     // Names an earlier character queued would otherwise be offered to this one.
     program_data.PendingTables.clear();
@@ -86,6 +86,6 @@ BackgroundExit HandOverBackground(const BackgroundGains& gains) {
     }
     program_data.QuirkBP.fill(0);
     messagePPtotree();
-    program_data.WizardState = 6;
+    program_data.WizardState = kWizardQuirks;
     return program_data.QuirkRollsOwed == 0 ? BackgroundExit::ToHandPicking : BackgroundExit::ToRandomRolls;
 }

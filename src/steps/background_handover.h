@@ -30,9 +30,9 @@ enum class BackgroundExit {
     ToRandomRolls, // free tables queued: the random-roll window
 };
 
-// Continue: `QuirkRollsOwed` to 0; refused unless `WizardState` is -1. Otherwise empties
+// Continue: `QuirkRollsOwed` to 0; refused unless `WizardState` is kWizardBackgroundRolled. Otherwise empties
 // `PendingTables`, applies the birth order to the starting money, adds the parents' quality BP (each
 // logged after it is added), logs and queues one free table per owed member (mother's minor, father's
 // minor, mother's major, father's major, middle child), zeroes `QuirkBP`, pushes the background into the
-// tree and sets `WizardState` to 6.
+// tree and sets `WizardState` to kWizardQuirks.
 BackgroundExit HandOverBackground(const BackgroundGains& gains);

@@ -63,3 +63,17 @@ void AskCharacterName() {
         Prompts().Text("Character Creation: Name your Character", "Enter Name", wxString());
     current_character.CHARACTER_NAME = name ? FromWx(*name) : std::string();
 }
+
+void FinishCharacter(HitPointAverage average) {
+    RollStartingHitPoints(average);
+    AskCharacterName();
+}
+
+PurchaseExit EndPurchaseStep() {
+    if (current_character.ABILITY_BASE[4] > 5)
+        return PurchaseExit::ToAlignment;
+    TakeAlignment("Neutral");
+    FinishCharacter(HitPointAverage::ByClassCount);
+    program_data.WizardState = kWizardEquipment;
+    return PurchaseExit::ToEquipment;
+}

@@ -109,7 +109,7 @@ std::optional<std::vector<ClassDataItem*>> HandOverClass(const AbilityValues& sc
     Character_Class& pc = current_character;
     if (!pc.pClass)
         return std::nullopt;
-    program_data.WizardState = 9;
+    program_data.WizardState = kWizardAgeAndMoney;
     pc.ABILITY_BASE = scores;
     pc.ABILITY_PERC = fractions;
     program_data.BuildingPoints = SettledPool(program_data.BuildingPoints, spent, bonus);

@@ -91,7 +91,7 @@ ClassTest MakeClassTest(const AbilityValues& scores, const AbilityValues& fracti
     for (size_t i = 0; i < kAbilityCount; ++i)
         test.values[i] = ClassTestValue(scores[i], fractions[i]);
     // Only the Charisma the character came with counts, not one raised in this step.
-    if (program_data.WizardState <= 8)
+    if (program_data.WizardState <= kWizardClass)
         test.values[6] += static_cast<float>(ComModByCharisma(current_character.ABILITY_BASE[5]));
     test.bookClassFlag = current_character.BOOK_CLASS_FLAG;
     test.socialLevel = test.bookClassFlag[0] || BooksToUse[kOptionSocialClassRestrictions] == 0

@@ -34,7 +34,7 @@ wxEND_EVENT_TABLE()
 FrameFighterBG::FrameFighterBG(wxWindow* parent, const wxString& title, const wxPoint& pos,
                                const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL),
-      openedDuringCreation(program_data.WizardState != 0) {
+      openedDuringCreation(program_data.WizardState != kWizardNone) {
     SetIcon(SampleIcon());
 
     menu = new wxMenu;
@@ -54,15 +54,16 @@ FrameFighterBG::FrameFighterBG(wxWindow* parent, const wxString& title, const wx
 }
 
 FrameFighterBG::~FrameFighterBG() {
-    if (stateSet != 0 && program_data.WizardState == stateSet)
-        program_data.WizardState = 0;
+    if (stateSet != kWizardNone && program_data.WizardState == stateSet)
+        program_data.WizardState = kWizardNone;
 }
 
 bool FrameFighterBG::MayTouchState() const {
-    return !openedDuringCreation && (program_data.WizardState == 0 || program_data.WizardState == stateSet);
+    return !openedDuringCreation &&
+           (program_data.WizardState == kWizardNone || program_data.WizardState == stateSet);
 }
 
-void FrameFighterBG::SetState(int32_t state) {
+void FrameFighterBG::SetState(WizardStep state) {
     if (!MayTouchState())
         return;
     program_data.WizardState = state;
@@ -97,7 +98,7 @@ void FrameFighterBG::RollTable(Roll roll, const char* rowLabel, const std::strin
     currentButton = nullptr;
     clicked->Hide();
 
-    SetState(1);
+    SetState(kWizardFighterRolled);
     while (!(this->*roll)()) {
     }
     rolled = true;
@@ -143,7 +144,7 @@ void FrameFighterBG::OnResultsofBasicTrainingRoll(wxCommandEvent&) {
 }
 
 void FrameFighterBG::OnAbort(wxCommandEvent&) {
-    SetState(0);
+    SetState(kWizardNone);
     Close(true);
 }
 
@@ -151,9 +152,9 @@ void FrameFighterBG::OnContinue(wxCommandEvent&) {
     if (!rolled)
         return;
     if (MayTouchState()) {
-        if (program_data.WizardState != 1)
+        if (program_data.WizardState != kWizardFighterRolled)
             return;
-        SetState(6);
+        SetState(kWizardQuirks);
     }
     Close(true);
 }

@@ -10,6 +10,7 @@
 #include "app/prompts.h"
 #include "app/text_encoding.h"
 #include "steps/skill_frame.h"
+#include "ui/form_main.h"
 
 namespace {
 
@@ -85,8 +86,13 @@ void FrameStep10::OnContinue(wxCommandEvent&) {
 }
 
 void FrameStep10::OnAbort(wxCommandEvent&) {
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     Close(true);
+}
+
+FrameStep10* OpenFrameStep10() {
+    return OpenInSlot<FrameStep10>(kSlotStep10, MasterFrame, "Character Creation: Age and Money",
+                                   wxSize(290, 155));
 }
 
 // clang-format off

@@ -23,7 +23,7 @@ enum FrameStep10Id {
 class FrameStep10 : public wxFrame {
 public:
     FrameStep10(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
-    // Ends the creation (state 0) unless the step handed over to the next one.
+    // Ends the creation (kWizardNone) unless the step handed over to the next one.
     ~FrameStep10() override;
 
     void RollAge(wxCommandEvent& event);
@@ -49,3 +49,6 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
+
+// Opens the age-and-money step under the main window in slot 9.
+FrameStep10* OpenFrameStep10();

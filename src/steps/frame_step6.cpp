@@ -11,6 +11,7 @@
 #include "app/text_encoding.h"
 #include "quirks/cherry_step7.h"
 #include "quirks/frame_step7.h"
+#include "quirks/quirk_controls.h"
 #include "steps/background_handover.h"
 #include "ui/form_main.h"
 
@@ -142,19 +143,20 @@ void FrameStep6::OnContinue(wxCommandEvent&) {
         return;
     continued = true;
     Close(true);
-    const wxString title = "Character Creation: Quirks and Flaws (Cherry Picking)";
-    wxFrame* next = nullptr;
     if (exit == BackgroundExit::ToHandPicking)
-        next = new CherryStep7(MasterFrame, title, wxDefaultPosition, wxSize(550, 365));
+        OpenCherryStep7(QuirkStepFrom::Background);
     else
-        next = new FrameStep7(MasterFrame, title, wxDefaultPosition, wxSize(550, 550));
-    VOLDFrames[kSlotQuirks] = next;
-    next->Show(true);
+        OpenFrameStep7(QuirkStepFrom::Background);
 }
 
 void FrameStep6::OnAbort(wxCommandEvent&) {
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     Close(true);
+}
+
+FrameStep6* OpenFrameStep6() {
+    return OpenInSlot<FrameStep6>(kSlotStep6, MasterFrame, "Character Creation: Roll Priors and Particulars",
+                                  wxSize(500, 385));
 }
 
 // The event table closes the file: the formatter cannot follow its macros.

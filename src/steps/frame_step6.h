@@ -16,7 +16,7 @@ class wxStaticText;
 class FrameStep6 : public wxFrame {
 public:
     FrameStep6(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
-    // Ends the creation (state 0) unless the step handed over, and empties its slot while it holds it.
+    // Ends the creation (kWizardNone) unless the step handed over, and empties its slot while it holds it.
     ~FrameStep6() override;
 
     void OnAgeRoll(wxCommandEvent& event);
@@ -64,3 +64,6 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
+
+// Opens the background step under the main window in slot 4.
+FrameStep6* OpenFrameStep6();

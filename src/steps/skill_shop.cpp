@@ -156,7 +156,7 @@ std::string NameWithIdentifier(const std::string& name, const char* question) {
 // Whether the pool holds `price` while the creation is running; editing a finished character does
 // not test the pool.
 bool CanPay(float price) {
-    return program_data.WizardState <= 0 || price <= program_data.BuildingPoints;
+    return program_data.WizardState <= kWizardNone || price <= program_data.BuildingPoints;
 }
 
 // The course and honor rolls of one purchase or raise.

@@ -208,6 +208,6 @@ int32_t GenerateHonor() {
     pc.HONOR_DICE_TEXT = SetHonorDice(1, result);
     LogStepLine(pc.HONOR_DICE_TEXT);
 
-    program_data.WizardState = 12;
+    program_data.WizardState = kWizardSkills;
     return result;
 }

@@ -92,7 +92,7 @@ TEST_F(BackgroundHandoverTest, OwedMembersBecomeBPAndChosenFreeTables) {
         ResetGlobals();
         SetQuirkFlawStructure();
         program_data.LogFileName = std::string(c.name) + ".log";
-        program_data.WizardState = -1;
+        program_data.WizardState = kWizardBackgroundRolled;
         program_data.BuildingPoints = 2.0f;
         program_data.QuirkRollsOwed = 4;
         program_data.PendingTables = {"left by an earlier character"};
@@ -103,7 +103,7 @@ TEST_F(BackgroundHandoverTest, OwedMembersBecomeBPAndChosenFreeTables) {
             prompts->ExpectChoice(answer);
 
         EXPECT_EQ(HandOverBackground(c.gains), c.exit);
-        EXPECT_EQ(program_data.WizardState, 6);
+        EXPECT_EQ(program_data.WizardState, kWizardQuirks);
         EXPECT_EQ(program_data.PendingTables, c.pending);
         EXPECT_EQ(program_data.QuirkRollsOwed, static_cast<int32_t>(c.pending.size()));
         EXPECT_EQ(program_data.BuildingPoints, c.bp);
@@ -121,7 +121,7 @@ TEST_F(BackgroundHandoverTest, OwedMembersBecomeBPAndChosenFreeTables) {
 }
 
 TEST_F(BackgroundHandoverTest, ContinueBeforeAnyRollChangesNothingButTheOwedRolls) {
-    for (const int32_t state : {5, 0, 6}) {
+    for (const WizardStep state : {kWizardBackground, kWizardNone, kWizardQuirks}) {
         SCOPED_TRACE(state);
         program_data.WizardState = state;
         program_data.QuirkRollsOwed = 3;

@@ -362,12 +362,12 @@ TEST_F(MoneyRollsTest, HandOverAppendsTheInheritedItemsThenStoresShowsAndLogsThe
     current_character.INHERITED_DEED = "Parcel in country borders - farm";
     current_character.ABILITY_BASE = {10, 10, 10, 10, 10, 10, 10};
     program_data.BuildingPoints = 3.0f;
-    program_data.WizardState = 9;
+    program_data.WizardState = kWizardAgeAndMoney;
     prompts_->ExpectMessage(wxCANCEL); // the answer does not matter
 
     EXPECT_EQ(HandOverAgeAndMoney(), 10);
     EXPECT_EQ(current_character.HONOR_BASE, 10);
-    EXPECT_EQ(program_data.WizardState, 12);
+    EXPECT_EQ(program_data.WizardState, kWizardSkills);
     std::vector<std::pair<std::string, int32_t>> items;
     for (const EquipDataItem* item = EquipDataItem::First(); item; item = item->pNext.get())
         items.emplace_back(item->name, item->value);
