@@ -38,8 +38,7 @@ void Clear_All() {
 
     ClearTree();
     Create_Filename(program_data.LogFileName);
-    std::string line = "All variables have been cleared";
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
+    LogStepLine("All variables have been cleared");
 }
 
 std::string& Clear_String(std::string& buffer) {

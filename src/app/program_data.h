@@ -40,3 +40,8 @@ struct ProgramData {
 
 // Global because every creation step reads and writes the wizard state directly.
 extern ProgramData program_data;
+
+// Logs `text` as one line of the dice log with the current BP pool (Format_Entry with `BuildingPoints`
+// into `LogFileName`) and returns the line as shown, prefix and line end included. Every step's roll,
+// choice and payment is logged through this.
+std::string LogStepLine(const std::string& text);

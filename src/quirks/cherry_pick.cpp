@@ -4,7 +4,6 @@
 #include <wx/defs.h>
 
 #include "app/character.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
@@ -105,11 +104,6 @@ bool TakeBack(CherryPicks& picks, const std::string& text) {
     return false;
 }
 
-void Log(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
-}
-
 } // namespace
 
 CherryOffers CherryOffered(const CherryPicks& picks) {
@@ -160,8 +154,8 @@ void CherryContinue(const CherryPicks& picks) {
         const int flag = BookClassFlagFor(Row(row).book);
         if (flag >= 0)
             current_character.BOOK_CLASS_FLAG[static_cast<size_t>(flag)] = true;
-        Log(Format("Acquired the %s Quirk/Flaw (x%i) via Cherry Picking for %i BP", Row(row).name.c_str(),
-                   held, picks.pickBP[i]));
+        LogStepLine(Format("Acquired the %s Quirk/Flaw (x%i) via Cherry Picking for %i BP",
+                           Row(row).name.c_str(), held, picks.pickBP[i]));
     }
     BuildQuirkList();
 }
@@ -175,7 +169,7 @@ int CherryRollRandomly() {
         const int rolls = static_cast<int>(*answer);
         program_data.WizardState = kWizardChosenQuirkRolls;
         program_data.QuirkRollsOwed = rolls;
-        Log(Format("Preparing to roll %i times for Quirks and Flaws", rolls));
+        LogStepLine(Format("Preparing to roll %i times for Quirks and Flaws", rolls));
         return rolls;
     }
     return 0;

@@ -7,7 +7,6 @@
 #include "app/prompts.h"
 #include "steps/background_chain.h"
 #include "steps/background_rolls.h"
-#include "steps/roll_protocol.h"
 #include "ui/tree_pushers.h"
 
 namespace {

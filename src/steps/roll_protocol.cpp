@@ -3,7 +3,6 @@
 #include <wx/defs.h>
 
 #include "app/dice.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "app/prompts.h"
@@ -51,14 +50,8 @@ RolledDice EnterOwnRoll(int32_t rolled, const std::string& message, const std::s
     return dice;
 }
 
-void LogStepLine(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
-}
-
 bool LogAndAccept(const std::string& text, const AcceptOptions& options) {
-    std::string line = text;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
+    const std::string line = LogStepLine(text);
     if (!(program_data.BuildingPoints > 0.0f))
         return true;
     const std::string& shown = options.questionShowsPrefix ? line : text;

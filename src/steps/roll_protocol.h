@@ -30,9 +30,6 @@ RolledDice RollOrEnter(int32_t sides, int32_t count, const std::string& message)
 RolledDice RollOrEnter(int32_t sides, int32_t count, const std::string& message, const std::string& diceText,
                        int64_t min, int64_t max);
 
-// Logs `text` to the dice log with the current BP pool; asks nothing.
-void LogStepLine(const std::string& text);
-
 // The typed half of RollOrEnter for a roll already made: while the own-dice option is on and the range is
 // not empty, asks for the player's own number as RollOrEnter does, with `rolled` as its default. For a
 // step that asks something else between rolling its dice and taking the player's number.

@@ -6,7 +6,6 @@
 
 #include "app/character.h"
 #include "app/dice.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
@@ -49,11 +48,6 @@ bool Contains(const std::string& text, const std::string& part) {
 
 bool StartsWith(const std::string& text, const std::string& start) {
     return text.compare(0, start.size(), start) == 0;
-}
-
-void Log(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
 }
 
 std::string Price(float price) {
@@ -196,7 +190,7 @@ void NewSkill(const CharacterSkill& skill, float price) {
     node->value = skill.COURSE_DIE == 0 ? 100 : SaturatingAdd(MasteryAverage(skill), rolls);
     const std::string name = node->name;
     current_character.SKILL_SECTION.AddTail(std::move(node));
-    Log(Format("Purchasing Skill %s for %s BP", name.c_str(), Price(price).c_str()));
+    LogStepLine(Format("Purchasing Skill %s for %s BP", name.c_str(), Price(price).c_str()));
 }
 
 bool RaiseSkill(const CharacterSkill& skill, SkillDataItem& owned, float price) {
@@ -205,7 +199,7 @@ bool RaiseSkill(const CharacterSkill& skill, SkillDataItem& owned, float price) 
         return false;
     program_data.BuildingPoints -= price;
     owned.value = SaturatingAdd(owned.value, SkillRolls(skill));
-    Log(Format("Purchasing Skill %s for %s BP", owned.name.c_str(), Price(price).c_str()));
+    LogStepLine(Format("Purchasing Skill %s for %s BP", owned.name.c_str(), Price(price).c_str()));
     return true;
 }
 
@@ -217,7 +211,7 @@ void NewTalent(const CharacterTalent& talent) {
     node->value = 1;
     const std::string name = node->name;
     current_character.TALENT_SECTION.AddTail(std::move(node));
-    Log(Format("Purchasing Talent %s for %i BP", name.c_str(), talent.BP));
+    LogStepLine(Format("Purchasing Talent %s for %i BP", name.c_str(), talent.BP));
 }
 
 bool TakeTalentAgain(const CharacterTalent& talent, TalentDataItem& owned) {
@@ -225,7 +219,7 @@ bool TakeTalentAgain(const CharacterTalent& talent, TalentDataItem& owned) {
         return false;
     program_data.BuildingPoints -= static_cast<float>(talent.BP);
     owned.value = SaturatingAdd(owned.value, 1);
-    Log(Format("Purchasing Talent %s for %i BP", owned.name.c_str(), talent.BP));
+    LogStepLine(Format("Purchasing Talent %s for %i BP", owned.name.c_str(), talent.BP));
     return true;
 }
 
@@ -384,7 +378,7 @@ bool BuyProficiency(const std::string& rowText) {
         node->value = 1;
         pc.PROF_SECTION.AddTail(std::move(node));
         pc.PROF_SLOTS = SaturatingAdd(pc.PROF_SLOTS, -1);
-        Log(Format("Purchasing Proficieny %s for 1 BP", prof->NAME.c_str()));
+        LogStepLine(Format("Purchasing Proficieny %s for 1 BP", prof->NAME.c_str()));
         return true;
     }
     // One specialisation per character, from the class's level on; a character without a class has none.
@@ -396,7 +390,7 @@ bool BuyProficiency(const std::string& rowText) {
     owned->value = 2;
     pc.SPECIALIZED = 1;
     pc.PROF_SLOTS = SaturatingAdd(pc.PROF_SLOTS, -int64_t{prof->SPCOST});
-    Log(Format("Specializing Proficieny %s for 1 BP", prof->NAME.c_str()));
+    LogStepLine(Format("Specializing Proficieny %s for 1 BP", prof->NAME.c_str()));
     return true;
 }
 
@@ -427,7 +421,7 @@ bool RemoveOwned(ShopKind kind, const std::string& name) {
             return false;
         const float price = AdjustCost(skill);
         program_data.BuildingPoints += price;
-        Log(Format("Removing Skill %s for %s BP", name.c_str(), Price(price).c_str()));
+        LogStepLine(Format("Removing Skill %s for %s BP", name.c_str(), Price(price).c_str()));
         pc.SKILL_SECTION.Remove(owned);
         return true;
     }
@@ -438,11 +432,11 @@ bool RemoveOwned(ShopKind kind, const std::string& name) {
             return false;
         program_data.BuildingPoints += static_cast<float>(talent->BP);
         if (owned->value <= 1) {
-            Log(Format("Removing Talent %s for %i BP", name.c_str(), talent->BP));
+            LogStepLine(Format("Removing Talent %s for %i BP", name.c_str(), talent->BP));
             pc.TALENT_SECTION.Remove(owned);
         } else {
             owned->value -= 1;
-            Log(Format("Decrementing Talent %s for %i BP", name.c_str(), talent->BP));
+            LogStepLine(Format("Decrementing Talent %s for %i BP", name.c_str(), talent->BP));
         }
         return true;
     }
@@ -456,10 +450,10 @@ bool RemoveOwned(ShopKind kind, const std::string& name) {
             pc.SPECIALIZED = 0;
             pc.PROF_SLOTS = SaturatingAdd(pc.PROF_SLOTS, prof->SPCOST);
             owned->value -= 1;
-            Log(Format("Removing Specialization from %s for %i BP", name.c_str(), 1));
+            LogStepLine(Format("Removing Specialization from %s for %i BP", name.c_str(), 1));
         } else {
             pc.PROF_SLOTS = SaturatingAdd(pc.PROF_SLOTS, 1);
-            Log(Format("Removing %s for %i BP", name.c_str(), 1));
+            LogStepLine(Format("Removing %s for %i BP", name.c_str(), 1));
             pc.PROF_SECTION.Remove(owned);
         }
         return true;

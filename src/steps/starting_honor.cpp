@@ -6,7 +6,6 @@
 #include "app/character.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
-#include "steps/roll_protocol.h"
 #include "ui/ability_scores.h"
 
 namespace {
