@@ -1,10 +1,10 @@
 #include "steps/frame_fighter_bg.h"
 
 #include <algorithm>
+#include <utility>
 #include <wx/button.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
-#include <wx/weakref.h>
 
 #include "app/app_icon.h"
 #include "app/character.h"
@@ -12,6 +12,7 @@
 #include "app/text_encoding.h"
 #include "steps/fighter_background.h"
 #include "steps/frame_fighter_bgq.h"
+#include "steps/retired_button.h"
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(FrameFighterBG, wxFrame)
@@ -92,20 +93,13 @@ int FrameFighterBG::ResultsofBasicTraining2E() {
 template <class Roll>
 void FrameFighterBG::RollTable(Roll roll, const char* rowLabel, const std::string& field, int nextId,
                                const char* nextLabel) {
-    // The clicked button goes out of sight at once and is destroyed only once its click is over. The
-    // roll's dialogs run queued calls while they are open, so the destruction is queued after the roll.
-    wxButton* clicked = currentButton;
-    currentButton = nullptr;
-    clicked->Hide();
+    // The clicked button goes out of sight at once and is destroyed once the roll and its dialogs are over.
+    const RetiredButton retired(std::exchange(currentButton, nullptr));
 
     SetState(kWizardFighterRolled);
     while (!(this->*roll)()) {
     }
     rolled = true;
-    CallAfter([done = wxWeakRef<wxButton>(clicked)] {
-        if (done)
-            done->Destroy();
-    });
 
     rowLabels[static_cast<size_t>(labelCount)] =
         new wxStaticText(this, ID_FIGHTERBG_ROW_LABEL + labelCount, rowLabel, wxPoint(5, nextRow),

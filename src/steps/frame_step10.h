@@ -38,9 +38,6 @@ public:
     wxStaticText* Label(size_t slot) const { return labels[slot]; }
 
 private:
-    // Takes a clicked roll button off the window: hidden at once, destroyed once its click is over.
-    void RetireButton(size_t slot);
-
     bool continued = false; // set by Continue just before the window closes
     InheritanceRoll inheritance;
     int32_t rollsDone = 0; // Continue acts only once both rolls are made

@@ -13,6 +13,7 @@
 #include "quirks/frame_step7.h"
 #include "quirks/quirk_controls.h"
 #include "steps/background_handover.h"
+#include "steps/retired_button.h"
 #include "ui/form_main.h"
 
 namespace {
@@ -56,21 +57,15 @@ FrameStep6::~FrameStep6() {
 }
 
 void FrameStep6::RollFromButton(int id) {
-    // The clicked button must outlive its own click handler: it is hidden now and destroyed afterwards.
-    if (rollButton && rollButton->GetId() == id) {
-        rollButton->Hide();
-        retiredButtons.push_back(rollButton);
+    wxButton* clicked = rollButton && rollButton->GetId() == id ? rollButton : nullptr;
+    const RetiredButton retired(clicked);
+    if (clicked)
         rollButton = nullptr;
-    }
     const std::optional<ChainButton> next =
         RollChainItem(id, gains, [this](const ResultRow& row) { AddRow(row); });
     if (next)
         rollButton = new wxButton(panel, next->id, next->label, wxPoint(kButtonX, nextY),
                                   wxSize(kButtonWidth, kButtonHeight));
-    // Queued only now: the dialogs of the roll run event loops of their own, which would carry out a call
-    // queued earlier while this click is still being handled.
-    if (!retiredButtons.empty())
-        CallAfter(&FrameStep6::DestroyRetiredButtons);
 }
 
 void FrameStep6::AddRow(const ResultRow& row) {
@@ -85,12 +80,6 @@ void FrameStep6::AddRow(const ResultRow& row) {
     text(row.value, kValueX, kValueWidth, wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END)
         ->SetToolTip(ToWx(row.value));
     nextY += kRowStep;
-}
-
-void FrameStep6::DestroyRetiredButtons() {
-    for (wxButton* button : retiredButtons)
-        button->Destroy();
-    retiredButtons.clear();
 }
 
 void FrameStep6::OnAgeRoll(wxCommandEvent&) {

@@ -49,14 +49,11 @@ private:
     // added and the next button (if any) takes its place.
     void RollFromButton(int id);
     void AddRow(const ResultRow& row);
-    // Destroys the buttons that were clicked; runs after their click handlers have returned.
-    void DestroyRetiredButtons();
 
     bool continued = false; // set by Continue; while false the destructor ends the creation
     BackgroundGains gains;
     int nextY = 10; // y of the next result row
     std::vector<wxStaticText*> texts;
-    std::vector<wxButton*> retiredButtons;
     wxMenuBar* menuBar = nullptr;
     wxMenu* menu = nullptr;
     wxPanel* panel = nullptr;
