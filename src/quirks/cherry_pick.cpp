@@ -15,8 +15,6 @@ namespace {
 
 constexpr int32_t kMinorPickBP = 2;
 constexpr int32_t kMajorPickBP = 4;
-// A question that must be answered is asked again on Cancel, but not for ever.
-constexpr int kMaxAsks = 100;
 
 const QuirkFlaw& Row(int row) {
     return quirkflaw[static_cast<size_t>(row)];
@@ -161,16 +159,13 @@ void CherryContinue(const CherryPicks& picks) {
 }
 
 int CherryRollRandomly() {
-    for (int ask = 0; ask < kMaxAsks; ++ask) {
-        const std::optional<long> answer = Prompts().Number(
-            "Enter how many times you wish to roll on Table 6A", "1 - 9", "Quirks and Flaws", 1, 1, 9);
-        if (!answer || *answer < 1 || *answer > 9)
-            continue;
-        const int rolls = static_cast<int>(*answer);
-        program_data.WizardState = kWizardChosenQuirkRolls;
-        program_data.QuirkRollsOwed = rolls;
-        LogStepLine(Format("Preparing to roll %i times for Quirks and Flaws", rolls));
-        return rolls;
-    }
-    return 0;
+    const std::optional<long> answer = AskNumberUntilAnswered(
+        "Enter how many times you wish to roll on Table 6A", "1 - 9", "Quirks and Flaws", 1, 1, 9);
+    if (!answer)
+        return 0;
+    const int rolls = static_cast<int>(*answer);
+    program_data.WizardState = kWizardChosenQuirkRolls;
+    program_data.QuirkRollsOwed = rolls;
+    LogStepLine(Format("Preparing to roll %i times for Quirks and Flaws", rolls));
+    return rolls;
 }

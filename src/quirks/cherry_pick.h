@@ -45,8 +45,8 @@ bool CherryRemove(CherryPicks& picks, const std::string& selectedLine);
 // sourcebook flag of its book and logs one line with the running BP; then the quirk list is built.
 void CherryContinue(const CherryPicks& picks);
 
-// Roll Randomly: asks how many rolls on table 6A (1 to 9, asked again until one comes), moves the
+// Roll Randomly: asks how many rolls on table 6A (1 to 9, through AskNumberUntilAnswered), moves the
 // wizard to kWizardChosenQuirkRolls with that many rolls owed and logs it; the picks are dropped, nothing is
-// paid. Returns the number, or 0 when no answer came after many tries (headless runs answer every question
-// with Cancel): then nothing changed.
+// paid. Returns the number, or 0 when no answer came after kMaxAsks tries (headless runs answer every
+// question with Cancel): then nothing changed.
 int CherryRollRandomly();

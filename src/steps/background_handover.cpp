@@ -46,13 +46,16 @@ void FreeQuirksandFlaws(int kind) {
         return;
     const std::vector<wxString> choices(tables.begin(), tables.end());
     // The free table cannot be refused: a cancelled choice answers nothing and is asked again.
-    std::string chosen;
-    while (chosen.size() < 10) {
+    const std::optional<std::string> chosen = AskUntilAnswered([&]() -> std::optional<std::string> {
         const int index = Prompts().Choice("", "Free Quirk or Flaw", choices);
-        chosen = index >= 0 && static_cast<size_t>(index) < tables.size() ? tables[static_cast<size_t>(index)]
-                                                                          : std::string();
-    }
-    program_data.PendingTables.push_back(chosen);
+        if (index < 0 || static_cast<size_t>(index) >= tables.size() ||
+            tables[static_cast<size_t>(index)].size() < 10)
+            return std::nullopt;
+        return tables[static_cast<size_t>(index)];
+    });
+    if (!chosen)
+        return;
+    program_data.PendingTables.push_back(*chosen);
     program_data.QuirkRollsOwed += 1;
 }
 

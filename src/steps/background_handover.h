@@ -19,8 +19,9 @@ enum FreeQuirkKind {
 const std::vector<std::string>& FreeQuirkTables(int kind);
 
 // Asks, through the prompter's single choice (empty message, caption "Free Quirk or Flaw"), which table
-// of the kind the player takes, again and again while the answer is shorter than 10 characters (Cancel
-// answers the empty text); appends it to `PendingTables` and owes one more quirk roll.
+// of the kind the player takes, again while the answer is shorter than 10 characters (Cancel answers the
+// empty text), up to kMaxAsks times (AskUntilAnswered); appends it to `PendingTables` and owes one more
+// quirk roll. Never answered, nothing is queued and no roll is owed.
 void FreeQuirksandFlaws(int kind);
 
 // Where Continue leads.

@@ -21,8 +21,9 @@ struct RolledDice {
 // types the roll through the prompter's number question: message `message`, prompt the dice text
 // "<count>d<sides>", caption "Enter your own Dice Roll", default the rolled value, range count to
 // count x sides (computed without overflow). It is asked again while cancelled or answered outside that
-// range. When the range is empty (a negative count, or one die or more with fewer than 1 side) nothing
-// is asked and the roll stands as rolled.
+// range, up to kMaxAsks times (AskUntilAnswered); never answered, the roll stands as rolled. When the
+// range is empty (a negative count, or one die or more with fewer than 1 side) nothing is asked and the
+// roll stands as rolled.
 RolledDice RollOrEnter(int32_t sides, int32_t count, const std::string& message);
 
 // The same with the typed question's prompt and range given apart from the dice, for a table whose

@@ -6,6 +6,7 @@
 #include "app/character.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
+#include "app/prompts.h"
 #include "quirks/quirk_flaw.h"
 #include "steps/background_chain.h"
 #include "steps/background_handover.h"
@@ -118,6 +119,17 @@ TEST_F(BackgroundHandoverTest, OwedMembersBecomeBPAndChosenFreeTables) {
             EXPECT_EQ(prompts->Asked()[i].choices, c.offered[i]);
         }
     }
+}
+
+TEST_F(BackgroundHandoverTest, AFreeTableNeverChosenIsGivenUpAfterTheBoundedAsks) {
+    program_data.QuirkRollsOwed = 1;
+    ScopedPrompter prompts;
+    for (int i = 0; i < kMaxAsks; ++i)
+        prompts->ExpectChoice(i % 2 == 0 ? -1 : 2); // cancelled, or no row of the choice
+    FreeQuirksandFlaws(kFreeMinorQuirk);
+    EXPECT_EQ(prompts->Asked().size(), static_cast<size_t>(kMaxAsks));
+    EXPECT_TRUE(program_data.PendingTables.empty());
+    EXPECT_EQ(program_data.QuirkRollsOwed, 1) << "no roll owed for a table never chosen";
 }
 
 TEST_F(BackgroundHandoverTest, ContinueBeforeAnyRollChangesNothingButTheOwedRolls) {

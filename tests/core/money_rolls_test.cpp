@@ -7,6 +7,7 @@
 #include "app/dice.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
+#include "app/prompts.h"
 #include "catalog/class_catalog.h"
 #include "catalog/race_catalog.h"
 #include "steps/money_rolls.h"
@@ -121,6 +122,19 @@ TEST_F(MoneyRollsTest, NoBPOffersOnlyZeroAndAsksNoAcceptQuestion) {
     EXPECT_EQ(LogLines(), (std::vector<std::string>{
                               "BP=0.0    | Rolling for starting gold (1d100 + 0(Class Modifier) + 0(Prior & "
                               "Particular Modifier) + 0(0 BP spent)): rolled 50"}));
+}
+
+TEST_F(MoneyRollsTest, ABPQuestionNeverAnsweredSpendsNothing) {
+    program_data.BuildingPoints = 5.0f;
+    for (int i = 0; i < kMaxAsks; ++i)
+        prompts_->ExpectNumberCancel();
+    prompts_->ExpectMessage(wxYES);
+    dice::QueueFaces({50, 1});
+    InheritanceRoll roll;
+    EXPECT_EQ(Table4M(roll), 61);
+    EXPECT_FLOAT_EQ(program_data.BuildingPoints, 5.0f);
+    EXPECT_EQ(dice::QueuedFaces(), 0u) << "no 2d12 rolled";
+    EXPECT_NE(LogLines().at(0).find("+ 0(0 BP spent)): rolled 50"), std::string::npos);
 }
 
 TEST_F(MoneyRollsTest, SpendableBPIsTheWholePartOfThePool) {
