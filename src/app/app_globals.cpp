@@ -18,7 +18,7 @@ void EndStepWindow(int slot, const wxFrame* frame, bool continued) {
     if (slot < 0 || slot >= kFrameSlots || !VOLDFrames[static_cast<size_t>(slot)].Holds(frame))
         return;
     if (!continued)
-        program_data.WizardState = 0;
+        program_data.WizardState = kWizardNone;
     VOLDFrames[static_cast<size_t>(slot)].Clear();
 }
 

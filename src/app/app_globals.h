@@ -54,13 +54,24 @@ extern int MasterHeight;
 // The open top-level windows by fixed slot.
 extern std::array<FrameSlot, kFrameSlots> VOLDFrames;
 
+// Opens a top-level window as every creation step window is opened: a new `Frame` under `parent` at the
+// default position, stored in `slot` of the window table, then shown. Each step window has one opener
+// that calls this with its slot, title and size.
+template <class Frame>
+Frame* OpenInSlot(int slot, wxWindow* parent, const wxString& title, const wxSize& size) {
+    auto* frame = new Frame(parent, title, wxDefaultPosition, size);
+    VOLDFrames[static_cast<size_t>(slot)] = frame;
+    frame->Show(true);
+    return frame;
+}
+
 // Empties `slot` if it still holds `frame`; windows call this as they are destroyed.
 void ReleaseFrameSlot(int slot, const wxFrame* frame);
 
 // What every creation step window does as it is destroyed. wx deletes a closed frame only at idle
 // time, after the next step (or the next character's first step) may already own the slot: so the
-// creation is ended (`WizardState` 0) only when the window leaves without Continue and its slot still
-// holds it, and the slot is emptied only while it holds it.
+// creation is ended (`WizardState` kWizardNone) only when the window leaves without Continue and its slot
+// still holds it, and the slot is emptied only while it holds it.
 void EndStepWindow(int slot, const wxFrame* frame, bool continued);
 
 // True while a creation step window is open in its slot and not already closing.

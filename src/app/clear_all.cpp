@@ -44,8 +44,7 @@ void Clear_All() {
         !LogHoldsOnly(program_data.LogFileName, FormatLogLine(program_data.BuildingPoints, cleared)))
         program_data.LogFileName = NextLogName(program_data.LogFileName);
     Create_Filename(program_data.LogFileName);
-    std::string line = cleared;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
+    LogStepLine(cleared);
 }
 
 std::string& Clear_String(std::string& buffer) {

@@ -15,7 +15,7 @@
 
 FormMain* RunStartUp() {
     program_data.ProgramVersion = "5.1";
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     LoadCatalogues();
     for (FrameSlot& slot : VOLDFrames)
         slot.Clear();

@@ -6,7 +6,6 @@
 #include <deque>
 
 #include "app/character.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 
@@ -147,8 +146,7 @@ void RollStats() {
         pc.ABILITY_BASE[i] = DiceRoll(6, 3);
         pc.ABILITY_PERC[i] = DiceRoll(100, 1);
     }
-    std::string text = AbilityLine("Rolling Ability Scores");
-    Format_Entry(program_data.BuildingPoints, text, program_data.LogFileName);
+    LogStepLine(AbilityLine("Rolling Ability Scores"));
 }
 
 namespace dice {

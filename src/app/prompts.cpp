@@ -38,3 +38,14 @@ std::unique_ptr<Prompter> SetPrompter(std::unique_ptr<Prompter> prompter) {
     std::swap(Current(), prompter);
     return prompter;
 }
+
+std::optional<long> AskNumberUntilAnswered(const wxString& message, const wxString& prompt,
+                                           const wxString& caption, long value, long min, long max) {
+    return AskUntilAnswered([&]() -> std::optional<long> {
+        // The dialog keeps to the range, but a prompter need not.
+        const std::optional<long> number = Prompts().Number(message, prompt, caption, value, min, max);
+        if (number && *number >= min && *number <= max)
+            return number;
+        return std::nullopt;
+    });
+}

@@ -38,3 +38,24 @@ Prompter& Prompts();
 
 // Installs `prompter` and returns the one it replaces.
 std::unique_ptr<Prompter> SetPrompter(std::unique_ptr<Prompter> prompter);
+
+// How many times a question that must be answered is put before the program gives up on it: a prompter
+// that cancels everything (a run without windows, a player who keeps closing the dialog) would
+// otherwise keep it asking for ever.
+inline constexpr int kMaxAsks = 100;
+
+// Puts a question through `ask` again and again until it is answered, at most kMaxAsks times. `ask`
+// puts the question once and returns the answer, or nullopt when it was cancelled or answered with
+// something not allowed. Returns the first answer, or nullopt when none came: the caller then goes on as
+// it says for a question never answered.
+template <class Ask> auto AskUntilAnswered(Ask&& ask) -> decltype(ask()) {
+    for (int asked = 0; asked < kMaxAsks; ++asked)
+        if (auto answer = ask())
+            return answer;
+    return std::nullopt;
+}
+
+// The number question (as Prompter::Number) put until a number from `min` to `max` comes, through
+// AskUntilAnswered: the number, or nullopt when none came.
+std::optional<long> AskNumberUntilAnswered(const wxString& message, const wxString& prompt,
+                                           const wxString& caption, long value, long min, long max);

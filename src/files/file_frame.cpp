@@ -35,7 +35,7 @@ void FileFrame::OnSelectionStart() {
 void FileFrame::OnOpen(wxListEvent& event) {
     // Resetting the record under an open step window would leave that window working on another
     // character. The equipment step, opened by the alignment step, runs with the state already at 0.
-    if (program_data.WizardState != 0 || CreationStepOpen()) {
+    if (program_data.WizardState != kWizardNone || CreationStepOpen()) {
         Prompts().Message("A character is being created. Finish or close its creation steps before "
                           "opening a saved character.",
                           kCaption, wxOK | wxICON_INFORMATION);

@@ -4,7 +4,6 @@
 #include <wx/defs.h>
 
 #include "app/character.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
@@ -16,8 +15,6 @@ namespace {
 
 constexpr int32_t kMinorPickBP = 2;
 constexpr int32_t kMajorPickBP = 4;
-// A question that must be answered is asked again on Cancel, but not for ever.
-constexpr int kMaxAsks = 100;
 
 const QuirkFlaw& Row(int row) {
     return quirkflaw[static_cast<size_t>(row)];
@@ -105,11 +102,6 @@ bool TakeBack(CherryPicks& picks, const std::string& text) {
     return false;
 }
 
-void Log(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
-}
-
 } // namespace
 
 CherryOffers CherryOffered(const CherryPicks& picks) {
@@ -148,7 +140,7 @@ bool CherryRemove(CherryPicks& picks, const std::string& selectedLine) {
 }
 
 void CherryContinue(const CherryPicks& picks) {
-    program_data.WizardState = 8;
+    program_data.WizardState = kWizardClass;
     for (int row = 0; row < kQuirkFlawRows; ++row) {
         const size_t i = static_cast<size_t>(row);
         int32_t& held = current_character.QUIRK_COUNT[row];
@@ -160,23 +152,20 @@ void CherryContinue(const CherryPicks& picks) {
         const int flag = BookClassFlagFor(Row(row).book);
         if (flag >= 0)
             current_character.BOOK_CLASS_FLAG[static_cast<size_t>(flag)] = true;
-        Log(Format("Acquired the %s Quirk/Flaw (x%i) via Cherry Picking for %i BP", Row(row).name.c_str(),
-                   held, picks.pickBP[i]));
+        LogStepLine(Format("Acquired the %s Quirk/Flaw (x%i) via Cherry Picking for %i BP",
+                           Row(row).name.c_str(), held, picks.pickBP[i]));
     }
     BuildQuirkList();
 }
 
 int CherryRollRandomly() {
-    for (int ask = 0; ask < kMaxAsks; ++ask) {
-        const std::optional<long> answer = Prompts().Number(
-            "Enter how many times you wish to roll on Table 6A", "1 - 9", "Quirks and Flaws", 1, 1, 9);
-        if (!answer || *answer < 1 || *answer > 9)
-            continue;
-        const int rolls = static_cast<int>(*answer);
-        program_data.WizardState = 7;
-        program_data.QuirkRollsOwed = rolls;
-        Log(Format("Preparing to roll %i times for Quirks and Flaws", rolls));
-        return rolls;
-    }
-    return 0;
+    const std::optional<long> answer = AskNumberUntilAnswered(
+        "Enter how many times you wish to roll on Table 6A", "1 - 9", "Quirks and Flaws", 1, 1, 9);
+    if (!answer)
+        return 0;
+    const int rolls = static_cast<int>(*answer);
+    program_data.WizardState = kWizardChosenQuirkRolls;
+    program_data.QuirkRollsOwed = rolls;
+    LogStepLine(Format("Preparing to roll %i times for Quirks and Flaws", rolls));
+    return rolls;
 }

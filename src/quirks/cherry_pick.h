@@ -40,13 +40,13 @@ bool CherryAddMinor(CherryPicks& picks, const std::string& text);
 bool CherryAddMajor(CherryPicks& picks, const std::string& text);
 bool CherryRemove(CherryPicks& picks, const std::string& selectedLine);
 
-// Continue: the wizard moves to the class step (state 8); every row's picks join QUIRK_COUNT, its
+// Continue: the wizard moves to the class step (kWizardClass); every row's picks join QUIRK_COUNT, its
 // pick BP the BP pool and QuirkBP (overwritten, 0 where nothing was picked); each held row sets the
 // sourcebook flag of its book and logs one line with the running BP; then the quirk list is built.
 void CherryContinue(const CherryPicks& picks);
 
-// Roll Randomly: asks how many rolls on table 6A (1 to 9, asked again until one comes), moves the
-// wizard to state 7 with that many rolls owed and logs it; the picks are dropped, nothing is paid.
-// Returns the number, or 0 when no answer came after many tries (headless runs answer every question
-// with Cancel): then nothing changed.
+// Roll Randomly: asks how many rolls on table 6A (1 to 9, through AskNumberUntilAnswered), moves the
+// wizard to kWizardChosenQuirkRolls with that many rolls owed and logs it; the picks are dropped, nothing is
+// paid. Returns the number, or 0 when no answer came after kMaxAsks tries (headless runs answer every
+// question with Cancel): then nothing changed.
 int CherryRollRandomly();

@@ -107,34 +107,28 @@ void CherryStep7::OnContinue(wxCommandEvent&) {
     continued = true;
     CherryContinue(picks);
     Close(true);
-    OpenClassStep();
+    OpenFrameStep8("Character Creation: Spend BP's to raise abilities");
 }
 
 void CherryStep7::OnRoll(wxCommandEvent&) {
     if (CherryRollRandomly() == 0)
         return;
     continued = true;
-    OpenRandomRolls();
+    OpenFrameStep7(QuirkStepFrom::HandPicking);
     Close(true);
 }
 
 void CherryStep7::OnAbort(wxCommandEvent&) {
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     Close(true);
 }
 
-void CherryStep7::OpenClassStep() {
-    auto* classStep = new FrameStep8(MasterFrame, "Character Creation: Spend BP's to raise abilities",
-                                     wxDefaultPosition, wxSize(470, 280));
-    VOLDFrames[kSlotStep8] = classStep;
-    classStep->Show(true);
-}
-
-void CherryStep7::OpenRandomRolls() {
-    auto* next = new FrameStep7(MasterFrame, "Character Creation: Quirks and Flaws", wxDefaultPosition,
-                                wxSize(550, 550));
-    VOLDFrames[kSlotQuirkRolls] = next;
-    next->Show(true);
+CherryStep7* OpenCherryStep7(QuirkStepFrom from) {
+    if (from == QuirkStepFrom::Background)
+        return OpenInSlot<CherryStep7>(kSlotQuirks, MasterFrame, kQuirkStepFromBackgroundTitle,
+                                       wxSize(550, 365));
+    return OpenInSlot<CherryStep7>(kSlotStep3, MasterFrame, "Character Creation: Spend BP to raise abilities",
+                                   wxSize(500, 385));
 }
 
 // The event table closes the file: the formatter cannot follow its macros.

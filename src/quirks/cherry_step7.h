@@ -33,7 +33,7 @@ class CherryStep7 : public wxFrame {
 public:
     // Builds the window with the held list and the offers filled; the opener stores and shows it.
     CherryStep7(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
-    // Ends the creation (state 0) unless the window handed over, and empties its slot (5 or 3) while
+    // Ends the creation (kWizardNone) unless the window handed over, and empties its slot (5 or 3) while
     // that slot still holds it.
     ~CherryStep7() override;
 
@@ -53,11 +53,6 @@ public:
     bool IsContinued() const { return continued; }
 
 private:
-    // Where Continue hands over to the class step once that window exists.
-    void OpenClassStep();
-    // Roll Randomly's hand-over: the random-roll window in slot 6.
-    void OpenRandomRolls();
-
     bool continued = false; // set when Continue or Roll Randomly hands over
     CherryPicks picks;
     std::array<wxStaticText*, 40> texts{};
@@ -71,3 +66,7 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
+
+// Opens the hand-picking window under the main window as the step it is reached `from` opens it: from
+// the background step in slot 5 (550 x 365), from the random rolls in slot 3 (500 x 385).
+CherryStep7* OpenCherryStep7(QuirkStepFrom from);

@@ -87,37 +87,31 @@ void FrameStep7::OnContinue(wxCommandEvent&) {
         return;
     case QuirkRollsExit::ToHandPicking:
         continued = true;
-        OpenHandPicking();
+        OpenCherryStep7(QuirkStepFrom::RandomRolls);
         Close(true);
         return;
     case QuirkRollsExit::ToClassStep:
         continued = true;
         Close(true);
-        OpenClassStep();
+        OpenFrameStep8("Character Creation: Quirks and Flaws");
         return;
     }
 }
 
 void FrameStep7::OnAbort(wxCommandEvent&) {
     // The free rolls the background step granted cannot be given up.
-    if (program_data.WizardState <= 6)
+    if (program_data.WizardState <= kWizardQuirks)
         return;
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     Close(true);
 }
 
-void FrameStep7::OpenHandPicking() {
-    auto* next = new CherryStep7(MasterFrame, "Character Creation: Spend BP to raise abilities",
-                                 wxDefaultPosition, wxSize(500, 385));
-    VOLDFrames[kSlotStep3] = next;
-    next->Show(true);
-}
-
-void FrameStep7::OpenClassStep() {
-    auto* classStep = new FrameStep8(MasterFrame, "Character Creation: Quirks and Flaws", wxDefaultPosition,
-                                     wxSize(470, 280));
-    VOLDFrames[kSlotStep8] = classStep;
-    classStep->Show(true);
+FrameStep7* OpenFrameStep7(QuirkStepFrom from) {
+    const bool fromBackground = from == QuirkStepFrom::Background;
+    return OpenInSlot<FrameStep7>(fromBackground ? kSlotQuirks : kSlotQuirkRolls, MasterFrame,
+                                  fromBackground ? kQuirkStepFromBackgroundTitle
+                                                 : "Character Creation: Quirks and Flaws",
+                                  wxSize(550, 550));
 }
 
 // The event table closes the file: the formatter cannot follow its macros.

@@ -26,10 +26,11 @@ enum FrameStep7Id {
 
 class FrameStep7 : public wxFrame {
 public:
-    // Builds the window and its list of tables from WizardState (6: the background step's free tables;
-    // 7: the main tables chosen in hand-picking); the opener stores and shows it.
+    // Builds the window and its list of tables from WizardState (kWizardQuirks: the background step's
+    // free tables; kWizardChosenQuirkRolls: the main tables chosen in hand-picking); the opener stores
+    // and shows it.
     FrameStep7(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
-    // Ends the creation (state 0) unless Continue handed over, and empties its slot (5 or 6) while that
+    // Ends the creation (kWizardNone) unless Continue handed over, and empties its slot (5 or 6) while that
     // slot still holds it.
     ~FrameStep7() override;
 
@@ -47,10 +48,6 @@ private:
     // Rewrites the table list and the BP label from the rules' state.
     void ShowTables();
     void ShowBP();
-    // Where the state-6 Continue opens hand-picking.
-    void OpenHandPicking();
-    // Where the state-7 Continue hands over to the class step once that window is wired in.
-    void OpenClassStep();
 
     bool continued = false; // set only when Continue proceeds
     QuirkRollList rolls;
@@ -64,3 +61,7 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
+
+// Opens the random-roll window under the main window as the step it is reached `from` opens it: from the
+// background step in slot 5, from hand-picking in slot 6.
+FrameStep7* OpenFrameStep7(QuirkStepFrom from);

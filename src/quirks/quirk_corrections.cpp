@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "app/character.h"
-#include "app/dice_log.h"
 #include "app/program_data.h"
 #include "catalog/race_catalog.h"
 #include "quirks/quirk_flaw.h"
@@ -36,11 +35,6 @@ void Drop(int row) {
     quirkflaw[static_cast<size_t>(row)].maxTimes = 0;
 }
 
-void Log(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
-}
-
 bool IsFemale() {
     return current_character.pRace && current_character.pRace->SEX == "Female";
 }
@@ -57,7 +51,8 @@ void QuirkCorrections(QuirkRollList& list) {
                 list.tables.push_back(QuirkTableForCode(code));
             list.pending += 2;
             list.selection = 0;
-            Log("Females can not get male patern baldness! You lose this flaw and gain a roll on 6C and 6F");
+            LogStepLine(
+                "Females can not get male patern baldness! You lose this flaw and gain a roll on 6C and 6F");
         }
         for (const FixedRule& rule : kFixedRules) {
             if (rule.row != row)
@@ -65,7 +60,7 @@ void QuirkCorrections(QuirkRollList& list) {
             for (int dropped : rule.drops)
                 Drop(dropped);
             if (*rule.line)
-                Log(rule.line);
+                LogStepLine(rule.line);
         }
         const QuirkFlaw& entry = quirkflaw[static_cast<size_t>(row)];
         for (int i = 0; i < kCancelsRead; ++i) {

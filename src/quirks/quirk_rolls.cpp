@@ -110,7 +110,7 @@ QuirkRollList OpenQuirkRolls() {
 
     QuirkRollList list;
     list.pending = granted.pending;
-    if (program_data.WizardState <= 6) {
+    if (program_data.WizardState <= kWizardQuirks) {
         list.tables = program_data.PendingTables;
     } else {
         for (const MainTable& main : kMainTables) {
@@ -222,12 +222,12 @@ int64_t QuirkRollsOutstanding(const QuirkRollList& list) {
 QuirkRollsExit LeaveQuirkRolls(const QuirkRollList& list) {
     if (QuirkRollsOutstanding(list) >= 1)
         return QuirkRollsExit::Refused;
-    if (program_data.WizardState <= 6) {
-        program_data.WizardState = 6;
+    if (program_data.WizardState <= kWizardQuirks) {
+        program_data.WizardState = kWizardQuirks;
         program_data.QuirkBP.fill(0);
         return QuirkRollsExit::ToHandPicking;
     }
-    program_data.WizardState = 8;
+    program_data.WizardState = kWizardClass;
     for (int32_t bp : program_data.QuirkBP)
         program_data.BuildingPoints += static_cast<float>(bp);
     BuildQuirkList();

@@ -20,9 +20,10 @@ struct QuirkRollList {
 bool IsMainQuirkTable(const std::string& table);
 
 // The step as it opens, after its gained list was filled: the corrections run once; the list holds
-// PendingTables (state 6 or lower) or the core and enabled sourcebook main tables (state 7 and above),
-// then one entry per time a held type-2 row is held and the tables named by the codes of held rows
-// (those rows' counts go to 0), then the tables the corrections granted. Entry 0 is selected.
+// PendingTables (kWizardQuirks or lower) or the core and enabled sourcebook main tables
+// (kWizardChosenQuirkRolls and above), then one entry per time a held type-2 row is held and the tables named
+// by the codes of held rows (those rows' counts go to 0), then the tables the corrections granted. Entry 0 is
+// selected.
 QuirkRollList OpenQuirkRolls();
 
 // What one roll on a table gave.
@@ -62,7 +63,7 @@ int64_t QuirkRollsOutstanding(const QuirkRollList& list);
 // Where Continue leads.
 enum class QuirkRollsExit {
     Refused,       // rolls are still owed: nothing changed
-    ToHandPicking, // free rolls from the background step done: state 6, every QuirkBP 0
-    ToClassStep,   // rolls chosen in hand-picking done: state 8, QuirkBP paid, quirk list built
+    ToHandPicking, // free rolls from the background step done: kWizardQuirks, every QuirkBP 0
+    ToClassStep,   // rolls chosen in hand-picking done: kWizardClass, QuirkBP paid, quirk list built
 };
 QuirkRollsExit LeaveQuirkRolls(const QuirkRollList& list);

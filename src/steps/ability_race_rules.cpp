@@ -5,7 +5,6 @@
 
 #include "app/character.h"
 #include "app/dice.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
@@ -17,11 +16,6 @@ namespace {
 // Whether `score` lowered by `by` stays at or above `floor`, computed without overflow.
 bool StaysAtOrAbove(int32_t score, int by, int floor) {
     return static_cast<int64_t>(score) - by >= floor;
-}
-
-void Log(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
 }
 
 bool ValidAbility(int index, int last) {
@@ -61,7 +55,7 @@ void EnterAbilities(const std::array<std::string, kAbilityCount>& scores,
     for (size_t i = 0; i < kAbilityCount; ++i)
         current_character.ABILITY_PERC[i] = ParseLeadingInt(fractions[i]);
     current_character.pRace = nullptr;
-    Log(AbilityLine("Entering Ability Scores"));
+    LogStepLine(AbilityLine("Entering Ability Scores"));
     messagetotree();
 }
 
@@ -77,9 +71,9 @@ bool AdjustChosenAbilities(const AbilityChoice& choice) {
     if (StaysAtOrAbove(scores[lower], 2, choice.LowerFloor)) {
         scores[lower] = SaturatingAdd(scores[lower], -2);
         scores[raise] = SaturatingAdd(scores[raise], 1);
-        Log(Format("%s has been reduced by %i and %s has been increased by %i", kAbilityNames[lower], 2,
-                   kAbilityNames[raise], 1));
-        Log(AbilityLine("Adjusted Ability Scores"));
+        LogStepLine(Format("%s has been reduced by %i and %s has been increased by %i", kAbilityNames[lower],
+                           2, kAbilityNames[raise], 1));
+        LogStepLine(AbilityLine("Adjusted Ability Scores"));
         // The tree sees the trade while the race is still chosen, before the choice is dropped below.
         messagetotree();
     }
@@ -96,8 +90,8 @@ bool BurnChosenAbility(const AbilityChoice& choice) {
         const auto burn = static_cast<size_t>(choice.BurnIndex);
         scores[burn] = SaturatingAdd(scores[burn], -1);
         program_data.BuildingPoints += 2.0f;
-        Log(Format("%s has been reduced by 1 and BP has been increased by 2", kAbilityNames[burn]));
-        Log(AbilityLine("Adjusted Ability Scores"));
+        LogStepLine(Format("%s has been reduced by 1 and BP has been increased by 2", kAbilityNames[burn]));
+        LogStepLine(AbilityLine("Adjusted Ability Scores"));
         current_character.pRace = nullptr;
     }
     messagetotree();
@@ -144,8 +138,8 @@ void PickRace(CharacterRace& race) {
     current_character.RACE = race.NAME;
     current_character.SEX = race.SEX;
     StepFive();
-    Log(Format("Selecting a Race/Sex: Race=%s, Sex=%s", current_character.RACE.c_str(),
-               current_character.SEX.c_str()));
+    LogStepLine(Format("Selecting a Race/Sex: Race=%s, Sex=%s", current_character.RACE.c_str(),
+                       current_character.SEX.c_str()));
     messagetotree();
 }
 
@@ -157,11 +151,11 @@ bool HandOverRace(const std::string& language, const std::array<std::string, kAb
     skill->name = "Language, Modern: " + language;
     skill->value = 100;
     current_character.SKILL_SECTION.AddTail(std::move(skill));
-    program_data.WizardState = 5;
+    program_data.WizardState = kWizardBackground;
     for (size_t i = 0; i < kAbilityCount; ++i)
         current_character.ABILITY_BASE[i] =
             SaturatingAdd(current_character.ABILITY_BASE[i], ParseLeadingInt(modifierTexts[i]));
     program_data.BuildingPoints += static_cast<float>(ParseLeadingInt(bonusText));
-    Log(AbilityLine("Adjusted Ability Scores by Race"));
+    LogStepLine(AbilityLine("Adjusted Ability Scores by Race"));
     return true;
 }

@@ -68,8 +68,8 @@ void StepFive();
 void PickRace(CharacterRace& race);
 
 // Continue: with a race linked, appends the language skill "Language, Modern: <language>" at 100,
-// moves the wizard on (state 5), adds the shown modifiers (read from `modifierTexts`, STR to COM) to the
-// scores and the shown bonus to the BP pool, and logs the adjusted scores. Returns false, changing
+// moves the wizard on (kWizardBackground), adds the shown modifiers (read from `modifierTexts`, STR to COM)
+// to the scores and the shown bonus to the BP pool, and logs the adjusted scores. Returns false, changing
 // nothing, when no race is linked.
 bool HandOverRace(const std::string& language, const std::array<std::string, kAbilityCount>& modifierTexts,
                   const std::string& bonusText);

@@ -49,16 +49,20 @@ void AlignmentStep::FillAlignmentBox() {
 void AlignmentStep::OnContinue(wxCommandEvent&) {
     const std::string alignment = FromWx(AlignmentBox->GetValue());
     Continued = true;
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     TakeAlignment(alignment);
     Close(true);
-    RollStartingHitPoints(HitPointAverage::Halved);
     // The name question's event loop may delete this window: nothing of it is touched from here on.
-    AskCharacterName();
+    FinishCharacter(HitPointAverage::Halved);
     OpenEquipFrame();
 }
 
 void AlignmentStep::OnAbort(wxCommandEvent&) {
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     Close(true);
+}
+
+AlignmentStep* OpenAlignmentStep() {
+    return OpenInSlot<AlignmentStep>(kSlotAlignment, MasterFrame, "Character Creation: Alignment",
+                                     wxSize(200, 100));
 }

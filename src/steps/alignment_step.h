@@ -32,3 +32,6 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
+
+// Opens the alignment step under the main window in slot 11.
+AlignmentStep* OpenAlignmentStep();

@@ -97,7 +97,7 @@ std::optional<ChainButton> NextRollButton(int rolledId, int32_t motherAlive, int
 std::optional<ChainButton> RollChainItem(int id, BackgroundGains& gains, const ShowRow& show) {
     if (!ChainButtonFor(id))
         return std::nullopt;
-    program_data.WizardState = -1;
+    program_data.WizardState = kWizardBackgroundRolled;
     Character_Class& pc = current_character;
     switch (id) {
     case ID_STEP6_AGE:

@@ -64,8 +64,8 @@ struct ResultRow {
 
 using ShowRow = std::function<void(const ResultRow&)>;
 
-// The roll of button `id`: sets `WizardState` to -1, rolls until the roll stands, stores the result in the
-// record (or in `gains`), passes each result row to `show` as soon as it is known (a second roll may
-// follow a row) and returns the next button (nullopt at the chain's end). An id without a roll changes
-// nothing and returns nullopt.
+// The roll of button `id`: sets `WizardState` to kWizardBackgroundRolled, rolls until the roll stands, stores
+// the result in the record (or in `gains`), passes each result row to `show` as soon as it is known (a second
+// roll may follow a row) and returns the next button (nullopt at the chain's end). An id without a roll
+// changes nothing and returns nullopt.
 std::optional<ChainButton> RollChainItem(int id, BackgroundGains& gains, const ShowRow& show);

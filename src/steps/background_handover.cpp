@@ -7,7 +7,6 @@
 #include "app/prompts.h"
 #include "steps/background_chain.h"
 #include "steps/background_rolls.h"
-#include "steps/roll_protocol.h"
 #include "ui/tree_pushers.h"
 
 namespace {
@@ -47,19 +46,22 @@ void FreeQuirksandFlaws(int kind) {
         return;
     const std::vector<wxString> choices(tables.begin(), tables.end());
     // The free table cannot be refused: a cancelled choice answers nothing and is asked again.
-    std::string chosen;
-    while (chosen.size() < 10) {
+    const std::optional<std::string> chosen = AskUntilAnswered([&]() -> std::optional<std::string> {
         const int index = Prompts().Choice("", "Free Quirk or Flaw", choices);
-        chosen = index >= 0 && static_cast<size_t>(index) < tables.size() ? tables[static_cast<size_t>(index)]
-                                                                          : std::string();
-    }
-    program_data.PendingTables.push_back(chosen);
+        if (index < 0 || static_cast<size_t>(index) >= tables.size() ||
+            tables[static_cast<size_t>(index)].size() < 10)
+            return std::nullopt;
+        return tables[static_cast<size_t>(index)];
+    });
+    if (!chosen)
+        return;
+    program_data.PendingTables.push_back(*chosen);
     program_data.QuirkRollsOwed += 1;
 }
 
 BackgroundExit HandOverBackground(const BackgroundGains& gains) {
     program_data.QuirkRollsOwed = 0;
-    if (program_data.WizardState != -1)
+    if (program_data.WizardState != kWizardBackgroundRolled)
         return BackgroundExit::Refused;
     // Names an earlier character queued would otherwise be offered to this one.
     program_data.PendingTables.clear();
@@ -86,6 +88,6 @@ BackgroundExit HandOverBackground(const BackgroundGains& gains) {
     }
     program_data.QuirkBP.fill(0);
     messagePPtotree();
-    program_data.WizardState = 6;
+    program_data.WizardState = kWizardQuirks;
     return program_data.QuirkRollsOwed == 0 ? BackgroundExit::ToHandPicking : BackgroundExit::ToRandomRolls;
 }

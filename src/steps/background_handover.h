@@ -19,8 +19,9 @@ enum FreeQuirkKind {
 const std::vector<std::string>& FreeQuirkTables(int kind);
 
 // Asks, through the prompter's single choice (empty message, caption "Free Quirk or Flaw"), which table
-// of the kind the player takes, again and again while the answer is shorter than 10 characters (Cancel
-// answers the empty text); appends it to `PendingTables` and owes one more quirk roll.
+// of the kind the player takes, again while the answer is shorter than 10 characters (Cancel answers the
+// empty text), up to kMaxAsks times (AskUntilAnswered); appends it to `PendingTables` and owes one more
+// quirk roll. Never answered, nothing is queued and no roll is owed.
 void FreeQuirksandFlaws(int kind);
 
 // Where Continue leads.
@@ -30,9 +31,9 @@ enum class BackgroundExit {
     ToRandomRolls, // free tables queued: the random-roll window
 };
 
-// Continue: `QuirkRollsOwed` to 0; refused unless `WizardState` is -1. Otherwise empties
+// Continue: `QuirkRollsOwed` to 0; refused unless `WizardState` is kWizardBackgroundRolled. Otherwise empties
 // `PendingTables`, applies the birth order to the starting money, adds the parents' quality BP (each
 // logged after it is added), logs and queues one free table per owed member (mother's minor, father's
 // minor, mother's major, father's major, middle child), zeroes `QuirkBP`, pushes the background into the
-// tree and sets `WizardState` to 6.
+// tree and sets `WizardState` to kWizardQuirks.
 BackgroundExit HandOverBackground(const BackgroundGains& gains);

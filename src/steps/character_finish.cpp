@@ -5,22 +5,12 @@
 #include <wx/defs.h>
 
 #include "app/character.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "app/prompts.h"
 #include "app/text_encoding.h"
 #include "catalog/class_catalog.h"
 #include "ui/derived_stats.h"
-
-namespace {
-
-void Log(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
-}
-
-} // namespace
 
 void CashInBuildingPoints() {
     const float pool = program_data.BuildingPoints;
@@ -39,7 +29,7 @@ void CashInBuildingPoints() {
 
 void TakeAlignment(const std::string& alignment) {
     current_character.ALIGNMENT = alignment;
-    Log("Alignment = " + alignment);
+    LogStepLine("Alignment = " + alignment);
 }
 
 void RollStartingHitPoints(HitPointAverage average) {
@@ -68,4 +58,18 @@ std::optional<std::string> CharacterNameQuestion(const std::string& current) {
 
 void AskCharacterName() {
     current_character.CHARACTER_NAME = CharacterNameQuestion(std::string()).value_or(std::string());
+}
+
+void FinishCharacter(HitPointAverage average) {
+    RollStartingHitPoints(average);
+    AskCharacterName();
+}
+
+PurchaseExit EndPurchaseStep() {
+    if (current_character.ABILITY_BASE[4] > 5)
+        return PurchaseExit::ToAlignment;
+    TakeAlignment("Neutral");
+    FinishCharacter(HitPointAverage::ByClassCount);
+    program_data.WizardState = kWizardEquipment;
+    return PurchaseExit::ToEquipment;
 }

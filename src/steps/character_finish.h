@@ -27,3 +27,19 @@ std::optional<std::string> CharacterNameQuestion(const std::string& current);
 
 // Asks the character's name ("Enter Name"); a cancelled question gives an empty name.
 void AskCharacterName();
+
+// What ends every creation once the alignment is taken: the starting hit points, averaged as `average`
+// says, then the name.
+void FinishCharacter(HitPointAverage average);
+
+// Where the purchase step's Continue leads.
+enum class PurchaseExit {
+    ToAlignment, // Wisdom above 5: the alignment step chooses, and nothing else is done here
+    ToEquipment, // Wisdom 5 or less: the character is finished as Neutral, the equipment window follows
+};
+
+// The purchase step's hand-over, once its window has closed. With Wisdom (ABILITY_BASE entry 4) above 5
+// it does nothing: the alignment step follows. Otherwise the character takes "Neutral" (logged), its hit
+// points are rolled with the sum divided by the number of classes, its name is asked, and `WizardState`
+// becomes kWizardEquipment, so the equipment window that follows belongs to the creation.
+PurchaseExit EndPurchaseStep();

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/character.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
@@ -109,12 +108,11 @@ std::optional<std::vector<ClassDataItem*>> HandOverClass(const AbilityValues& sc
     Character_Class& pc = current_character;
     if (!pc.pClass)
         return std::nullopt;
-    program_data.WizardState = 9;
+    program_data.WizardState = kWizardAgeAndMoney;
     pc.ABILITY_BASE = scores;
     pc.ABILITY_PERC = fractions;
     program_data.BuildingPoints = SettledPool(program_data.BuildingPoints, spent, bonus);
-    std::string line = AdjustingLine(pc.ABILITY_BASE, pc.ABILITY_PERC, entered);
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
+    LogStepLine(AdjustingLine(pc.ABILITY_BASE, pc.ABILITY_PERC, entered));
     pc.PROF_SLOTS = pc.pClass->PROFSLOTS[1];
     pc.LEVEL = 1;
 

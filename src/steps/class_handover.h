@@ -24,9 +24,9 @@ std::vector<ClassDataItem*> AddClassRecords(const CharacterClass& chosen);
 // Hunter's unused skills are set to 0). Without a race only the Dexterity and name parts apply.
 void SetThiefStart(ClassDataItem& record);
 
-// The class step's Continue: with a class picked, moves the wizard on (state 9), stores the working
-// abilities, settles and logs the pool, sets proficiency slots and level, appends the class items with
-// their thief start values and pushes the tree. Returns the thief-type items appended (each gets its own
+// The class step's Continue: with a class picked, moves the wizard on (kWizardAgeAndMoney), stores the
+// working abilities, settles and logs the pool, sets proficiency slots and level, appends the class items
+// with their thief start values and pushes the tree. Returns the thief-type items appended (each gets its own
 // thief-skill window), or nothing, changing nothing, when no class is picked.
 std::optional<std::vector<ClassDataItem*>> HandOverClass(const AbilityValues& scores,
                                                          const AbilityValues& fractions,

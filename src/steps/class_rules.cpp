@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/character.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
@@ -18,11 +17,6 @@ const std::array<int32_t, 26> kComModByCharisma = {-8, -8, -5, -3, -3, -1, -1, -
 
 // The social level that needs no check: the highest.
 constexpr int32_t kAnySocialLevel = 12;
-
-void Log(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
-}
 
 bool Within(float value, float low, float high) {
     return low <= value && value <= high;
@@ -61,7 +55,7 @@ BPAllotment ApplyClassStepBP(const std::array<std::string, kAbilityCount>& typed
                             program_data.BuildingPoints);
     if (a.accepted) {
         current_character.pClass = nullptr;
-        Log(AdjustingLine(a.scores, a.fractions, a.entered));
+        LogStepLine(AdjustingLine(a.scores, a.fractions, a.entered));
     }
     return a;
 }
@@ -91,7 +85,7 @@ ClassTest MakeClassTest(const AbilityValues& scores, const AbilityValues& fracti
     for (size_t i = 0; i < kAbilityCount; ++i)
         test.values[i] = ClassTestValue(scores[i], fractions[i]);
     // Only the Charisma the character came with counts, not one raised in this step.
-    if (program_data.WizardState <= 8)
+    if (program_data.WizardState <= kWizardClass)
         test.values[6] += static_cast<float>(ComModByCharisma(current_character.ABILITY_BASE[5]));
     test.bookClassFlag = current_character.BOOK_CLASS_FLAG;
     test.socialLevel = test.bookClassFlag[0] || BooksToUse[kOptionSocialClassRestrictions] == 0
@@ -139,6 +133,6 @@ CharacterClass* PickClass(const std::string& text) {
         return nullptr;
     current_character.pClass = picked;
     current_character.CLASS_LONG_NAME = picked->NAME;
-    Log(Format("Selecting a Class: Class=%s, BP Bonus=%i", picked->NAME.c_str(), picked->BP));
+    LogStepLine(Format("Selecting a Class: Class=%s, BP Bonus=%i", picked->NAME.c_str(), picked->BP));
     return picked;
 }

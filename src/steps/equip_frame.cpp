@@ -39,7 +39,7 @@ wxEND_EVENT_TABLE()
     EquipFrame::EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL) {
     SetIcon(SampleIcon());
-    InCreation = program_data.WizardState > 0;
+    InCreation = program_data.WizardState > kWizardNone;
     Labels[0] = new wxStaticText(this, ID_EQUIP_FILTER_LABEL, "Equipment Filter", wxPoint(5, 10),
                                  wxSize(200, kLabelHeight));
     FilterBox = new wxComboBox(this, ID_EQUIP_FILTER, "", wxPoint(5, 25), wxSize(200, -1), 0, nullptr,
@@ -125,22 +125,19 @@ void EquipFrame::OnRemove(wxCommandEvent&) {
 void EquipFrame::OnSelected(wxListEvent&) {}
 
 void EquipFrame::OnAbort(wxCommandEvent&) {
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     sendequiptotree();
     Close(true);
 }
 
 void EquipFrame::OnContinue(wxCommandEvent&) {
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     Continued = true;
     sendequiptotree();
     Close(true);
 }
 
 EquipFrame* OpenEquipFrame() {
-    auto* frame = new EquipFrame(MasterFrame, "Character Creation: Purchase Equipment", wxDefaultPosition,
-                                 wxSize(731, 545));
-    VOLDFrames[kSlotEquipment] = frame;
-    frame->Show(true);
-    return frame;
+    return OpenInSlot<EquipFrame>(kSlotEquipment, MasterFrame, "Character Creation: Purchase Equipment",
+                                  wxSize(731, 545));
 }

@@ -3,17 +3,11 @@
 #include <memory>
 
 #include "app/character.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "catalog/equipment_catalog.h"
 
 namespace {
-
-void Log(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
-}
 
 EquipDataItem* OwnedItem(const std::string& name) {
     for (EquipDataItem* n = EquipDataItem::First(); n; n = n->pNext.get())
@@ -117,7 +111,7 @@ bool BuyEquipment(const std::string& rowName) {
         pc.EQUIPMENT_SECTION.AddTail(std::move(node));
     }
     StorePurse(pc, purse - price);
-    Log(Format("Purchasing %s for %i %s", rowName.c_str(), entry->COST, entry->COIN.c_str()));
+    LogStepLine(Format("Purchasing %s for %i %s", rowName.c_str(), entry->COST, entry->COIN.c_str()));
     return true;
 }
 
@@ -137,6 +131,6 @@ bool SellEquipment(const std::string& rowName) {
     if (owned->value <= 0)
         pc.EQUIPMENT_SECTION.Remove(owned);
     StorePurse(pc, purse + PriceInCopper(*entry));
-    Log(Format("Selling %s for %i %s", rowName.c_str(), entry->COST, entry->COIN.c_str()));
+    LogStepLine(Format("Selling %s for %i %s", rowName.c_str(), entry->COST, entry->COIN.c_str()));
     return true;
 }

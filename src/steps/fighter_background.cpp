@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "app/character.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "steps/roll_protocol.h"
@@ -161,7 +160,6 @@ bool RollTrainingResults(int32_t trainingModifier,
     }
     const RolledDice training = RollOrEnter(100, 1, "Rolling for Quality of Weapon Proficiency Training");
     openChooser(WeaponTrainingType(training.roll));
-    std::string line = WeaponTrainingLogText(training.method, training.roll, band.text);
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
+    LogStepLine(WeaponTrainingLogText(training.method, training.roll, band.text));
     return true;
 }

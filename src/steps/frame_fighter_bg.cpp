@@ -1,10 +1,10 @@
 #include "steps/frame_fighter_bg.h"
 
 #include <algorithm>
+#include <utility>
 #include <wx/button.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
-#include <wx/weakref.h>
 
 #include "app/app_icon.h"
 #include "app/character.h"
@@ -12,6 +12,7 @@
 #include "app/text_encoding.h"
 #include "steps/fighter_background.h"
 #include "steps/frame_fighter_bgq.h"
+#include "steps/retired_button.h"
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(FrameFighterBG, wxFrame)
@@ -34,7 +35,7 @@ wxEND_EVENT_TABLE()
 FrameFighterBG::FrameFighterBG(wxWindow* parent, const wxString& title, const wxPoint& pos,
                                const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL),
-      openedDuringCreation(program_data.WizardState != 0) {
+      openedDuringCreation(program_data.WizardState != kWizardNone) {
     SetIcon(SampleIcon());
 
     menu = new wxMenu;
@@ -54,15 +55,16 @@ FrameFighterBG::FrameFighterBG(wxWindow* parent, const wxString& title, const wx
 }
 
 FrameFighterBG::~FrameFighterBG() {
-    if (stateSet != 0 && program_data.WizardState == stateSet)
-        program_data.WizardState = 0;
+    if (stateSet != kWizardNone && program_data.WizardState == stateSet)
+        program_data.WizardState = kWizardNone;
 }
 
 bool FrameFighterBG::MayTouchState() const {
-    return !openedDuringCreation && (program_data.WizardState == 0 || program_data.WizardState == stateSet);
+    return !openedDuringCreation &&
+           (program_data.WizardState == kWizardNone || program_data.WizardState == stateSet);
 }
 
-void FrameFighterBG::SetState(int32_t state) {
+void FrameFighterBG::SetState(WizardStep state) {
     if (!MayTouchState())
         return;
     program_data.WizardState = state;
@@ -91,20 +93,13 @@ int FrameFighterBG::ResultsofBasicTraining2E() {
 template <class Roll>
 void FrameFighterBG::RollTable(Roll roll, const char* rowLabel, const std::string& field, int nextId,
                                const char* nextLabel) {
-    // The clicked button goes out of sight at once and is destroyed only once its click is over. The
-    // roll's dialogs run queued calls while they are open, so the destruction is queued after the roll.
-    wxButton* clicked = currentButton;
-    currentButton = nullptr;
-    clicked->Hide();
+    // The clicked button goes out of sight at once and is destroyed once the roll and its dialogs are over.
+    const RetiredButton retired(std::exchange(currentButton, nullptr));
 
-    SetState(1);
+    SetState(kWizardFighterRolled);
     while (!(this->*roll)()) {
     }
     rolled = true;
-    CallAfter([done = wxWeakRef<wxButton>(clicked)] {
-        if (done)
-            done->Destroy();
-    });
 
     rowLabels[static_cast<size_t>(labelCount)] =
         new wxStaticText(this, ID_FIGHTERBG_ROW_LABEL + labelCount, rowLabel, wxPoint(5, nextRow),
@@ -143,7 +138,7 @@ void FrameFighterBG::OnResultsofBasicTrainingRoll(wxCommandEvent&) {
 }
 
 void FrameFighterBG::OnAbort(wxCommandEvent&) {
-    SetState(0);
+    SetState(kWizardNone);
     Close(true);
 }
 
@@ -151,9 +146,9 @@ void FrameFighterBG::OnContinue(wxCommandEvent&) {
     if (!rolled)
         return;
     if (MayTouchState()) {
-        if (program_data.WizardState != 1)
+        if (program_data.WizardState != kWizardFighterRolled)
             return;
-        SetState(6);
+        SetState(kWizardQuirks);
     }
     Close(true);
 }

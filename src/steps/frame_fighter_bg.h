@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <wx/frame.h>
 
+#include "app/program_data.h"
 #include "ui/ability_scores.h"
 
 class wxButton;
@@ -25,7 +26,8 @@ enum FrameFighterBGId {
 class FrameFighterBG : public wxFrame {
 public:
     FrameFighterBG(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
-    // Ends the window's hold on `WizardState`: back to 0 only while it still holds what this window set.
+    // Ends the window's hold on `WizardState`: back to kWizardNone only while it still holds what this
+    // window set.
     ~FrameFighterBG() override;
 
     // One roll of a table: 1 when it stands, 0 when it was declined and paid for.
@@ -50,7 +52,7 @@ public:
 
 private:
     // Takes `WizardState` to `state` unless a creation step owns it.
-    void SetState(int32_t state);
+    void SetState(WizardStep state);
     bool MayTouchState() const;
     // What every roll handler does: roll until the roll stands, then the row and the next button.
     template <class Roll>
@@ -68,7 +70,7 @@ private:
     wxButton* currentButton = nullptr;
 
     bool openedDuringCreation; // a creation step held `WizardState` when the window opened
-    int32_t stateSet = 0;      // the last value this window gave `WizardState`, 0 for none
+    WizardStep stateSet = kWizardNone; // the last value this window gave `WizardState`
     bool rolled = false;       // a table's roll has stood
 
     wxDECLARE_EVENT_TABLE();

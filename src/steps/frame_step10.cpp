@@ -1,5 +1,6 @@
 #include "steps/frame_step10.h"
 
+#include <utility>
 #include <wx/button.h>
 #include <wx/stattext.h>
 
@@ -9,6 +10,7 @@
 #include "app/program_data.h"
 #include "app/prompts.h"
 #include "app/text_encoding.h"
+#include "steps/retired_button.h"
 #include "steps/skill_frame.h"
 
 namespace {
@@ -36,23 +38,13 @@ FrameStep10::~FrameStep10() {
     EndStepWindow(kSlotStep10, this, continued);
 }
 
-void FrameStep10::RetireButton(size_t slot) {
-    wxButton* button = buttons[slot];
-    buttons[slot] = nullptr;
-    if (!button)
-        return;
-    button->Hide();
-    // Pending calls die with the window, so this never reaches a button that is already gone.
-    CallAfter([button] { button->Destroy(); });
-}
-
 void FrameStep10::RollAge(wxCommandEvent&) {
     if (labels[0])
         return;
     const int32_t age = RollClassAge();
     labels[0] = new wxStaticText(this, ID_STEP10_RESULT, ToWx(Format("Age: %i", age)), wxPoint(20, 15),
                                  wxSize(150, kLabelHeight), 0);
-    RetireButton(0);
+    const RetiredButton retired(std::exchange(buttons[0], nullptr));
     ++rollsDone;
 }
 
@@ -62,14 +54,11 @@ void FrameStep10::RollMoney(wxCommandEvent&) {
     const int32_t gold = RollStartingMoney(inheritance);
     labels[1] = new wxStaticText(this, ID_STEP10_RESULT, ToWx(Format("Gold: %i", gold)), wxPoint(20, 45),
                                  wxSize(150, kLabelHeight), 0);
-    // The button goes out of sight now but is retired only after the message: a modal box runs the
-    // queued calls, and the clicked button must outlive its own click.
-    if (buttons[1])
-        buttons[1]->Hide();
+    // The button goes out of sight now and is destroyed only once the message is over.
+    const RetiredButton retired(std::exchange(buttons[1], nullptr));
     // Only an inheritance is announced; a debt shows in the record.
     if (inheritance.inheritanceLevel > 0)
         Prompts().Message(ToWx(inheritance.inheritanceText), "Inheritance", wxOK | wxCANCEL);
-    RetireButton(1);
     ++rollsDone;
 }
 
@@ -85,8 +74,13 @@ void FrameStep10::OnContinue(wxCommandEvent&) {
 }
 
 void FrameStep10::OnAbort(wxCommandEvent&) {
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     Close(true);
+}
+
+FrameStep10* OpenFrameStep10() {
+    return OpenInSlot<FrameStep10>(kSlotStep10, MasterFrame, "Character Creation: Age and Money",
+                                   wxSize(290, 155));
 }
 
 // clang-format off

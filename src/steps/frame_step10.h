@@ -23,7 +23,7 @@ enum FrameStep10Id {
 class FrameStep10 : public wxFrame {
 public:
     FrameStep10(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
-    // Ends the creation (state 0) unless the step handed over to the next one.
+    // Ends the creation (kWizardNone) unless the step handed over to the next one.
     ~FrameStep10() override;
 
     void RollAge(wxCommandEvent& event);
@@ -38,9 +38,6 @@ public:
     wxStaticText* Label(size_t slot) const { return labels[slot]; }
 
 private:
-    // Takes a clicked roll button off the window: hidden at once, destroyed once its click is over.
-    void RetireButton(size_t slot);
-
     bool continued = false; // set by Continue just before the window closes
     InheritanceRoll inheritance;
     int32_t rollsDone = 0; // Continue acts only once both rolls are made
@@ -49,3 +46,6 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
+
+// Opens the age-and-money step under the main window in slot 9.
+FrameStep10* OpenFrameStep10();

@@ -47,7 +47,7 @@ int Row(size_t i) {
 
 FrameStep3::FrameStep3(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL) {
-    program_data.WizardState = 3;
+    program_data.WizardState = kWizardAbilities;
     SetIcon(SampleIcon());
 
     for (size_t i = 0; i < kAbilityCount; ++i)
@@ -191,15 +191,12 @@ void FrameStep3::OnContinue(wxCommandEvent&) {
         return;
     Continued = true;
     Close(true);
-    auto* background = new FrameStep6(MasterFrame, "Character Creation: Roll Priors and Particulars",
-                                      wxDefaultPosition, wxSize(500, 385));
-    VOLDFrames[kSlotStep6] = background;
-    background->Show(true);
+    OpenFrameStep6();
     messagetotree();
 }
 
 void FrameStep3::OnAbort(wxCommandEvent&) {
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     Close(true);
 }
 
@@ -305,6 +302,11 @@ void FrameStep3::OnRadioButton18(wxCommandEvent&) {
 }
 void FrameStep3::OnRadioButton19(wxCommandEvent&) {
     ChooseRadioButton(19);
+}
+
+FrameStep3* OpenFrameStep3(wxWindow* parent) {
+    return OpenInSlot<FrameStep3>(
+        kSlotStep3, parent, "Character Creation: Roll Ability Scores and choose race", wxSize(500, 315));
 }
 
 // The event table closes the file: the formatter cannot follow its macros.

@@ -53,7 +53,7 @@ enum FrameStep3Id {
 class FrameStep3 : public wxFrame {
 public:
     FrameStep3(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
-    // Ends the creation (state 0) unless the step handed over to the next one.
+    // Ends the creation (kWizardNone) unless the step handed over to the next one.
     ~FrameStep3() override;
 
     void OnRoll(wxCommandEvent& event);
@@ -140,3 +140,6 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
+
+// Opens the first creation step under `parent`, the main window, in slot 3.
+FrameStep3* OpenFrameStep3(wxWindow* parent);

@@ -11,7 +11,9 @@
 #include "app/text_encoding.h"
 #include "quirks/cherry_step7.h"
 #include "quirks/frame_step7.h"
+#include "quirks/quirk_controls.h"
 #include "steps/background_handover.h"
+#include "steps/retired_button.h"
 
 namespace {
 
@@ -54,21 +56,15 @@ FrameStep6::~FrameStep6() {
 }
 
 void FrameStep6::RollFromButton(int id) {
-    // The clicked button must outlive its own click handler: it is hidden now and destroyed afterwards.
-    if (rollButton && rollButton->GetId() == id) {
-        rollButton->Hide();
-        retiredButtons.push_back(rollButton);
+    wxButton* clicked = rollButton && rollButton->GetId() == id ? rollButton : nullptr;
+    const RetiredButton retired(clicked);
+    if (clicked)
         rollButton = nullptr;
-    }
     const std::optional<ChainButton> next =
         RollChainItem(id, gains, [this](const ResultRow& row) { AddRow(row); });
     if (next)
         rollButton = new wxButton(panel, next->id, next->label, wxPoint(kButtonX, nextY),
                                   wxSize(kButtonWidth, kButtonHeight));
-    // Queued only now: the dialogs of the roll run event loops of their own, which would carry out a call
-    // queued earlier while this click is still being handled.
-    if (!retiredButtons.empty())
-        CallAfter(&FrameStep6::DestroyRetiredButtons);
 }
 
 void FrameStep6::AddRow(const ResultRow& row) {
@@ -83,12 +79,6 @@ void FrameStep6::AddRow(const ResultRow& row) {
     text(row.value, kValueX, kValueWidth, wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END)
         ->SetToolTip(ToWx(row.value));
     nextY += kRowStep;
-}
-
-void FrameStep6::DestroyRetiredButtons() {
-    for (wxButton* button : retiredButtons)
-        button->Destroy();
-    retiredButtons.clear();
 }
 
 void FrameStep6::OnAgeRoll(wxCommandEvent&) {
@@ -141,19 +131,20 @@ void FrameStep6::OnContinue(wxCommandEvent&) {
         return;
     continued = true;
     Close(true);
-    const wxString title = "Character Creation: Quirks and Flaws (Cherry Picking)";
-    wxFrame* next = nullptr;
     if (exit == BackgroundExit::ToHandPicking)
-        next = new CherryStep7(MasterFrame, title, wxDefaultPosition, wxSize(550, 365));
+        OpenCherryStep7(QuirkStepFrom::Background);
     else
-        next = new FrameStep7(MasterFrame, title, wxDefaultPosition, wxSize(550, 550));
-    VOLDFrames[kSlotQuirks] = next;
-    next->Show(true);
+        OpenFrameStep7(QuirkStepFrom::Background);
 }
 
 void FrameStep6::OnAbort(wxCommandEvent&) {
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     Close(true);
+}
+
+FrameStep6* OpenFrameStep6() {
+    return OpenInSlot<FrameStep6>(kSlotStep6, MasterFrame, "Character Creation: Roll Priors and Particulars",
+                                  wxSize(500, 385));
 }
 
 // The event table closes the file: the formatter cannot follow its macros.

@@ -16,7 +16,7 @@ class wxStaticText;
 class FrameStep6 : public wxFrame {
 public:
     FrameStep6(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
-    // Ends the creation (state 0) unless the step handed over, and empties its slot while it holds it.
+    // Ends the creation (kWizardNone) unless the step handed over, and empties its slot while it holds it.
     ~FrameStep6() override;
 
     void OnAgeRoll(wxCommandEvent& event);
@@ -49,14 +49,11 @@ private:
     // added and the next button (if any) takes its place.
     void RollFromButton(int id);
     void AddRow(const ResultRow& row);
-    // Destroys the buttons that were clicked; runs after their click handlers have returned.
-    void DestroyRetiredButtons();
 
     bool continued = false; // set by Continue; while false the destructor ends the creation
     BackgroundGains gains;
     int nextY = 10; // y of the next result row
     std::vector<wxStaticText*> texts;
-    std::vector<wxButton*> retiredButtons;
     wxMenuBar* menuBar = nullptr;
     wxMenu* menu = nullptr;
     wxPanel* panel = nullptr;
@@ -64,3 +61,6 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
+
+// Opens the background step under the main window in slot 4.
+FrameStep6* OpenFrameStep6();

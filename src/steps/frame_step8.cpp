@@ -129,14 +129,11 @@ void FrameStep8::OnContinue(wxCommandEvent&) {
         (new ThiefSkills(MasterFrame, "Thief Skills", wxDefaultPosition, wxSize(300, 300), record))
             ->Show(true);
     Close(true);
-    auto* ageAndMoney = new FrameStep10(MasterFrame, "Character Creation: Age and Money", wxDefaultPosition,
-                                        wxSize(290, 155));
-    VOLDFrames[kSlotStep10] = ageAndMoney;
-    ageAndMoney->Show(true);
+    OpenFrameStep10();
 }
 
 void FrameStep8::OnAbort(wxCommandEvent&) {
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     Close(true);
 }
 
@@ -157,6 +154,10 @@ void FrameStep8::SelectListBox() {
         return;
     if (const CharacterClass* picked = PickClass(FromWx(classList->GetString(static_cast<unsigned>(row)))))
         classBonus = picked->BP;
+}
+
+FrameStep8* OpenFrameStep8(const wxString& title) {
+    return OpenInSlot<FrameStep8>(kSlotStep8, MasterFrame, title, wxSize(470, 280));
 }
 
 // The event table closes the file: the formatter cannot follow its macros.

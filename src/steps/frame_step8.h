@@ -29,7 +29,7 @@ enum FrameStep8Id {
 class FrameStep8 : public wxFrame {
 public:
     FrameStep8(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
-    // Ends the creation (state 0) unless the step handed over to the next one.
+    // Ends the creation (kWizardNone) unless the step handed over to the next one.
     ~FrameStep8() override;
 
     // Shows the working abilities and the BP left, empties the BP boxes, drops the picked class and
@@ -75,3 +75,6 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
+
+// Opens the class step under the main window in slot 8, with the title of the quirk step that opens it.
+FrameStep8* OpenFrameStep8(const wxString& title);

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/character.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
@@ -45,7 +44,6 @@ bool TakeFreeWeaponProf(const std::string& name) {
     prof->value = 1;
     current_character.PROF_SECTION.AddTail(std::move(prof));
     current_character.PROF_SLOTS -= 1;
-    std::string line = Format("Purchasing Proficieny %s for free", name.c_str());
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
+    LogStepLine(Format("Purchasing Proficieny %s for free", name.c_str()));
     return true;
 }

@@ -58,15 +58,12 @@ long SpendableBP() {
     return static_cast<long>(std::min(std::floor(pool), static_cast<double>(INT32_MAX)));
 }
 
-// Asked until an answer in range comes, so the question cannot be skipped.
+// Asked until an answer in range comes, so the question cannot be skipped; never answered, nothing is
+// spent.
 long AskBPToSpend() {
-    const long most = SpendableBP();
-    for (;;) {
-        const std::optional<long> spent = Prompts().Number(kMoneyMessage, "each BP is 2d12",
-                                                           "How many BP do you want to spend?", 0, 0, most);
-        if (spent && *spent >= 0 && *spent <= most)
-            return *spent;
-    }
+    return AskNumberUntilAnswered(kMoneyMessage, "each BP is 2d12", "How many BP do you want to spend?", 0, 0,
+                                  SpendableBP())
+        .value_or(0);
 }
 
 void AppendInherited(const std::string& item) {

@@ -45,10 +45,11 @@ std::optional<int32_t> Table4B();
 // The age roll of the step: Table4B until a roll stands, added to the record's age. Returns the new age.
 int32_t RollClassAge();
 
-// One attempt at the starting gold: a d100, extra 2d12 bought with BP (spent even when the roll is later
-// refused), the player's own d100, the class's and the background's modifiers, the money band with its
-// hereditary debt or inheritance level, one log line and the accept question. Every attempt starts
-// without a debt. Returns the gold, or nullopt when the player refused the roll.
+// One attempt at the starting gold: a d100, extra 2d12 bought with BP (asked until a number from 0 to
+// the whole BP comes, none bought when it never comes; spent even when the roll is later refused), the
+// player's own d100, the class's and the background's modifiers, the money band with its hereditary debt or
+// inheritance level, one log line and the accept question. Every attempt starts without a debt. Returns the
+// gold, or nullopt when the player refused the roll.
 std::optional<int32_t> Table4M(InheritanceRoll& roll);
 
 // A hereditary debt in gold, 210 to 1700: no log line, no question.

@@ -3,26 +3,10 @@
 #include <wx/defs.h>
 
 #include "app/dice.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "app/prompts.h"
 #include "steps/ability_race_rules.h"
-
-namespace {
-
-// The player's own roll: asked until a number in range comes, so it cannot be skipped.
-int32_t AskOwnRoll(const std::string& message, const std::string& diceText, int32_t rolled, int64_t min,
-                   int64_t max) {
-    for (;;) {
-        const std::optional<long> typed = Prompts().Number(message, diceText, kOwnDiceCaption, rolled,
-                                                           static_cast<long>(min), static_cast<long>(max));
-        if (typed && *typed >= min && *typed <= max)
-            return static_cast<int32_t>(*typed);
-    }
-}
-
-} // namespace
 
 RolledDice RollOrEnter(int32_t sides, int32_t count, const std::string& message) {
     // The empty ranges are named, not left to the arithmetic: -1 dice of -1 sides would give -1..1.
@@ -43,7 +27,11 @@ RolledDice EnterOwnRoll(int32_t rolled, const std::string& message, const std::s
     dice.roll = rolled;
     if (!OwnDiceOn() || max < min)
         return dice;
-    const int32_t typed = AskOwnRoll(message, diceText, dice.roll, min, max);
+    // Never answered, the roll stands as rolled.
+    const int32_t typed =
+        static_cast<int32_t>(AskNumberUntilAnswered(message, diceText, kOwnDiceCaption, dice.roll,
+                                                    static_cast<long>(min), static_cast<long>(max))
+                                 .value_or(dice.roll));
     if (typed != dice.roll) {
         dice.roll = typed;
         dice.method = "Entered roll";
@@ -51,14 +39,8 @@ RolledDice EnterOwnRoll(int32_t rolled, const std::string& message, const std::s
     return dice;
 }
 
-void LogStepLine(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
-}
-
 bool LogAndAccept(const std::string& text, const AcceptOptions& options) {
-    std::string line = text;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
+    const std::string line = LogStepLine(text);
     if (!(program_data.BuildingPoints > 0.0f))
         return true;
     const std::string& shown = options.questionShowsPrefix ? line : text;

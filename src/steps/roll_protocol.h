@@ -21,17 +21,15 @@ struct RolledDice {
 // types the roll through the prompter's number question: message `message`, prompt the dice text
 // "<count>d<sides>", caption "Enter your own Dice Roll", default the rolled value, range count to
 // count x sides (computed without overflow). It is asked again while cancelled or answered outside that
-// range. When the range is empty (a negative count, or one die or more with fewer than 1 side) nothing
-// is asked and the roll stands as rolled.
+// range, up to kMaxAsks times (AskUntilAnswered); never answered, the roll stands as rolled. When the
+// range is empty (a negative count, or one die or more with fewer than 1 side) nothing is asked and the
+// roll stands as rolled.
 RolledDice RollOrEnter(int32_t sides, int32_t count, const std::string& message);
 
 // The same with the typed question's prompt and range given apart from the dice, for a table whose
 // question reads e.g. "1d100" and 1..100 whatever its die. An empty range (max < min) asks nothing.
 RolledDice RollOrEnter(int32_t sides, int32_t count, const std::string& message, const std::string& diceText,
                        int64_t min, int64_t max);
-
-// Logs `text` to the dice log with the current BP pool; asks nothing.
-void LogStepLine(const std::string& text);
 
 // The typed half of RollOrEnter for a roll already made: while the own-dice option is on and the range is
 // not empty, asks for the player's own number as RollOrEnter does, with `rolled` as its default. For a

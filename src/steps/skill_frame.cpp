@@ -65,7 +65,7 @@ wxEND_EVENT_TABLE()
     SkillFrame::SkillFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL) {
     SetIcon(SampleIcon());
-    InCreation = program_data.WizardState > 0;
+    InCreation = program_data.WizardState > kWizardNone;
     if (InCreation) {
         StepMenu = new wxMenu;
         StepMenu->Append(ID_SKILLS_MENU_CONTINUE, "&Continue", "Go on to the next step");
@@ -192,7 +192,7 @@ void SkillFrame::OnRemove(wxCommandEvent&) {
 }
 
 void SkillFrame::OnAbort(wxCommandEvent&) {
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     Close(true);
 }
 
@@ -202,38 +202,27 @@ void SkillFrame::SetCurrentSkills() {
     for (const OwnedRow& row : ownedRows_)
         AppendRow(OwnedList, {row.name, row.value, row.type}, OwnedList->GetItemCount());
     FitColumns(OwnedList);
-    if (program_data.WizardState > 0 && BPDisplay)
+    if (program_data.WizardState > kWizardNone && BPDisplay)
         BPDisplay->ChangeValue(ToWx(FormatFixed(program_data.BuildingPoints, 1, -6)));
     SlotDisplay->ChangeValue(ToWx(Format("%i", current_character.PROF_SLOTS)));
 }
 
 void SkillFrame::OnContinue(wxCommandEvent&) {
-    program_data.WizardState = 13;
+    program_data.WizardState = kWizardSkillsDone;
     Continued = true;
     sendskillstotree();
     sendprofstotree();
     sendtalentstotree();
     CashInBuildingPoints();
     Close(true);
-    if (current_character.ABILITY_BASE[4] > 5) {
-        auto* alignment = new AlignmentStep(MasterFrame, "Character Creation: Alignment", wxDefaultPosition,
-                                            wxSize(200, 100));
-        VOLDFrames[kSlotAlignment] = alignment;
-        alignment->Show(true);
-        return;
-    }
-    TakeAlignment("Neutral");
-    RollStartingHitPoints(HitPointAverage::ByClassCount);
     // The name question's event loop may delete this window: nothing of it is touched from here on.
-    AskCharacterName();
-    OpenEquipFrame();
-    program_data.WizardState = 18;
+    if (EndPurchaseStep() == PurchaseExit::ToAlignment)
+        OpenAlignmentStep();
+    else
+        OpenEquipFrame();
 }
 
 SkillFrame* OpenSkillFrame() {
-    auto* frame = new SkillFrame(MasterFrame, "Character Creation: Skills Talents & Proficiencies",
-                                 wxDefaultPosition, wxSize(731, 545));
-    VOLDFrames[kSlotSkills] = frame;
-    frame->Show(true);
-    return frame;
+    return OpenInSlot<SkillFrame>(kSlotSkills, MasterFrame,
+                                  "Character Creation: Skills Talents & Proficiencies", wxSize(731, 545));
 }

@@ -38,8 +38,8 @@ enum SkillFrameId {
 
 class SkillFrame : public wxFrame {
 public:
-    // With `WizardState` above 0 the window belongs to the creation and has the Continue/Abort menu,
-    // a status bar and the BP display; otherwise it edits a finished character without them.
+    // With `WizardState` above kWizardNone the window belongs to the creation and has the Continue/Abort
+    // menu, a status bar and the BP display; otherwise it edits a finished character without them.
     SkillFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
     // Left without Continue, frees slot 10 and, when opened during the creation, ends it; always pushes
     // the owned lists to the tree.

@@ -6,7 +6,6 @@
 
 #include "app/character.h"
 #include "app/dice.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
@@ -49,11 +48,6 @@ bool Contains(const std::string& text, const std::string& part) {
 
 bool StartsWith(const std::string& text, const std::string& start) {
     return text.compare(0, start.size(), start) == 0;
-}
-
-void Log(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
 }
 
 std::string Price(float price) {
@@ -165,7 +159,7 @@ template <class Entry> std::optional<std::string> NewEntryName(const Entry& entr
 // Whether the pool holds `price` while the creation is running; editing a finished character does
 // not test the pool.
 bool CanPay(float price) {
-    return program_data.WizardState <= 0 || price <= program_data.BuildingPoints;
+    return program_data.WizardState <= kWizardNone || price <= program_data.BuildingPoints;
 }
 
 // The course and honor rolls of one purchase or raise.
@@ -208,7 +202,7 @@ bool NewSkill(const CharacterSkill& skill, float price) {
     node->value = skill.COURSE_DIE == 0 ? 100 : SaturatingAdd(MasteryAverage(skill), rolls);
     const std::string name = node->name;
     current_character.SKILL_SECTION.AddTail(std::move(node));
-    Log(Format("Purchasing Skill %s for %s BP", name.c_str(), Price(price).c_str()));
+    LogStepLine(Format("Purchasing Skill %s for %s BP", name.c_str(), Price(price).c_str()));
     return true;
 }
 
@@ -218,7 +212,7 @@ bool RaiseSkill(const CharacterSkill& skill, SkillDataItem& owned, float price) 
         return false;
     program_data.BuildingPoints -= price;
     owned.value = SaturatingAdd(owned.value, SkillRolls(skill));
-    Log(Format("Purchasing Skill %s for %s BP", owned.name.c_str(), Price(price).c_str()));
+    LogStepLine(Format("Purchasing Skill %s for %s BP", owned.name.c_str(), Price(price).c_str()));
     return true;
 }
 
@@ -233,7 +227,7 @@ bool NewTalent(const CharacterTalent& talent) {
     node->value = 1;
     const std::string name = node->name;
     current_character.TALENT_SECTION.AddTail(std::move(node));
-    Log(Format("Purchasing Talent %s for %i BP", name.c_str(), talent.BP));
+    LogStepLine(Format("Purchasing Talent %s for %i BP", name.c_str(), talent.BP));
     return true;
 }
 
@@ -242,7 +236,7 @@ bool TakeTalentAgain(const CharacterTalent& talent, TalentDataItem& owned) {
         return false;
     program_data.BuildingPoints -= static_cast<float>(talent.BP);
     owned.value = SaturatingAdd(owned.value, 1);
-    Log(Format("Purchasing Talent %s for %i BP", owned.name.c_str(), talent.BP));
+    LogStepLine(Format("Purchasing Talent %s for %i BP", owned.name.c_str(), talent.BP));
     return true;
 }
 
@@ -393,7 +387,7 @@ bool BuyProficiency(const std::string& rowText) {
         node->value = 1;
         pc.PROF_SECTION.AddTail(std::move(node));
         pc.PROF_SLOTS = SaturatingAdd(pc.PROF_SLOTS, -1);
-        Log(Format("Purchasing Proficieny %s for 1 BP", prof->NAME.c_str()));
+        LogStepLine(Format("Purchasing Proficieny %s for 1 BP", prof->NAME.c_str()));
         return true;
     }
     // One specialisation per character, from the class's level on; a character without a class has none.
@@ -405,7 +399,7 @@ bool BuyProficiency(const std::string& rowText) {
     owned->value = 2;
     pc.SPECIALIZED = 1;
     pc.PROF_SLOTS = SaturatingAdd(pc.PROF_SLOTS, -int64_t{prof->SPCOST});
-    Log(Format("Specializing Proficieny %s for 1 BP", prof->NAME.c_str()));
+    LogStepLine(Format("Specializing Proficieny %s for 1 BP", prof->NAME.c_str()));
     return true;
 }
 
@@ -436,7 +430,7 @@ bool RemoveOwned(ShopKind kind, const std::string& name) {
             return false;
         const float price = AdjustCost(skill);
         program_data.BuildingPoints += price;
-        Log(Format("Removing Skill %s for %s BP", name.c_str(), Price(price).c_str()));
+        LogStepLine(Format("Removing Skill %s for %s BP", name.c_str(), Price(price).c_str()));
         pc.SKILL_SECTION.Remove(owned);
         return true;
     }
@@ -447,11 +441,11 @@ bool RemoveOwned(ShopKind kind, const std::string& name) {
             return false;
         program_data.BuildingPoints += static_cast<float>(talent->BP);
         if (owned->value <= 1) {
-            Log(Format("Removing Talent %s for %i BP", name.c_str(), talent->BP));
+            LogStepLine(Format("Removing Talent %s for %i BP", name.c_str(), talent->BP));
             pc.TALENT_SECTION.Remove(owned);
         } else {
             owned->value -= 1;
-            Log(Format("Decrementing Talent %s for %i BP", name.c_str(), talent->BP));
+            LogStepLine(Format("Decrementing Talent %s for %i BP", name.c_str(), talent->BP));
         }
         return true;
     }
@@ -465,10 +459,10 @@ bool RemoveOwned(ShopKind kind, const std::string& name) {
             pc.SPECIALIZED = 0;
             pc.PROF_SLOTS = SaturatingAdd(pc.PROF_SLOTS, prof->SPCOST);
             owned->value -= 1;
-            Log(Format("Removing Specialization from %s for %i BP", name.c_str(), 1));
+            LogStepLine(Format("Removing Specialization from %s for %i BP", name.c_str(), 1));
         } else {
             pc.PROF_SLOTS = SaturatingAdd(pc.PROF_SLOTS, 1);
-            Log(Format("Removing %s for %i BP", name.c_str(), 1));
+            LogStepLine(Format("Removing %s for %i BP", name.c_str(), 1));
             pc.PROF_SECTION.Remove(owned);
         }
         return true;

@@ -20,6 +20,7 @@ list(APPEND BK_CORE_SOURCES
     src/steps/money_rolls.cpp
 )
 list(APPEND BK_UI_SOURCES
+    src/steps/retired_button.cpp
     src/steps/frame_fighter_bg.cpp
     src/steps/frame_fighter_bgq.cpp
     src/steps/alignment_step.cpp

@@ -6,7 +6,6 @@
 #include "app/character.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
-#include "steps/roll_protocol.h"
 #include "ui/ability_scores.h"
 
 namespace {
@@ -208,6 +207,6 @@ int32_t GenerateHonor() {
     pc.HONOR_DICE_TEXT = SetHonorDice(1, result);
     LogStepLine(pc.HONOR_DICE_TEXT);
 
-    program_data.WizardState = 12;
+    program_data.WizardState = kWizardSkills;
     return result;
 }

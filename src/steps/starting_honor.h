@@ -33,5 +33,5 @@ std::string SetHonorDice(int32_t level, int32_t honor);
 
 // The starting honor from the record: the scores' mean, social class, heritage, Charisma, a Battle Mage's
 // +2, a floor of 1 and then the gathered adjustment. Adjusts the BP pool, sets the level-1 honor die and
-// its text, logs every term and moves the wizard on (state 12). The caller stores the result.
+// its text, logs every term and moves the wizard on (kWizardSkills). The caller stores the result.
 int32_t GenerateHonor();

@@ -74,7 +74,7 @@ ThiefSkills::~ThiefSkills() {
     // A window left over from a replaced character must not end the next character's creation, and one
     // closed beside an open step leaves that step running.
     if (!continued && Record() && !CreationStepOpen())
-        program_data.WizardState = 0;
+        program_data.WizardState = kWizardNone;
 }
 
 ClassDataItem* ThiefSkills::Record() const {

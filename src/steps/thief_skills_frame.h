@@ -33,7 +33,7 @@ public:
     // writes; the skills offered and the points come from the character's chosen class.
     ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size,
                 ClassDataItem* record);
-    // Ends the creation (state 0) when closed without Continue, unless another creation step is open or
+    // Ends the creation (kWizardNone) when closed without Continue, unless another creation step is open or
     // the item belongs to a character that has since been replaced.
     ~ThiefSkills() override;
 

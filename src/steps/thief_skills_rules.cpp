@@ -1,7 +1,6 @@
 #include "steps/thief_skills_rules.h"
 
 #include "app/character.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
@@ -80,10 +79,8 @@ std::optional<ThiefAllotment> FinishThiefPoints(ClassDataItem& record, const Thi
     if (!ThiefContinueFits(a, ThiefClassPoints(chosen)))
         return std::nullopt;
     const ThiefValues base = ThiefBaseValues(record);
-    for (size_t s = 0; s < kThiefSkillCount; ++s) {
-        std::string line = ThiefLogLine(s, base[s], a.points[s], a.totals[s]);
-        Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
-    }
+    for (size_t s = 0; s < kThiefSkillCount; ++s)
+        LogStepLine(ThiefLogLine(s, base[s], a.points[s], a.totals[s]));
     for (size_t s = 0; s < kThiefSkillCount; ++s)
         (record.*kThiefSkillTables[s].table)[1] = a.points[s];
     messagetotreeStep8();

@@ -7,7 +7,6 @@
 
 #include "app/character.h"
 #include "app/dice.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
@@ -249,8 +248,7 @@ int GetHitPoints(int level, CharacterClass* pClass) {
     }
     const int32_t adjustment = HitPointHonorAdjustment(current_character.HONOR_DICE_TEXT);
     const int32_t roll = DiceRollM(sides, count, adjustment);
-    std::string line = Format("Rolling %id%i%+i for hit points: %i", count, sides, adjustment, roll);
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
+    LogStepLine(Format("Rolling %id%i%+i for hit points: %i", count, sides, adjustment, roll));
     return roll;
 }
 

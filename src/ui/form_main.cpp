@@ -75,7 +75,7 @@ void FormMain::OnOpenFile(wxCommandEvent&) {
 void FormMain::OnSaveFile(wxCommandEvent&) {
     // A finished character whose name question was cancelled could otherwise never be saved, and all of
     // its creation would be lost: the name is asked once more. During a creation the last step asks it.
-    if (program_data.WizardState == 0 && !current_character.RACE.empty() &&
+    if (program_data.WizardState == kWizardNone && !current_character.RACE.empty() &&
         CharacterFileName(current_character.CHARACTER_NAME, "").empty())
         AskCharacterName();
     SaveCurrentCharacter(CharacterNameQuestion);
@@ -93,19 +93,15 @@ void FormMain::OnExit(wxCommandEvent&) {
 void FormMain::OnNew(wxCommandEvent&) {
     // The equipment step, opened by the alignment step, runs with the state already at 0: a reset under
     // it would leave that window buying and selling for the next character.
-    if (program_data.WizardState != 0 || CreationStepOpen())
+    if (program_data.WizardState != kWizardNone || CreationStepOpen())
         return;
     Clear_All();
-    program_data.WizardState = 3;
-    VOLDFrames[kSlotStep3] = new FrameStep3(this, "Character Creation: Roll Ability Scores and choose race",
-                                            wxDefaultPosition, wxSize(500, 315));
-    VOLDFrames[kSlotStep3].Live()->Show(true);
+    program_data.WizardState = kWizardAbilities;
+    OpenFrameStep3(this);
 }
 
 void FormMain::OnOptions(wxCommandEvent&) {
-    auto* options = new Options(this, "VOLD Options", wxDefaultPosition, wxSize(320, 355));
-    VOLDFrames[kSlotOptions] = options;
-    options->Show(true);
+    OpenInSlot<Options>(kSlotOptions, this, "VOLD Options", wxSize(320, 355));
 }
 
 void FormMain::OnTest(wxCommandEvent&) {

@@ -99,7 +99,7 @@ std::optional<std::string> ApplyLabelEdit(const std::string& key, const std::str
 }
 
 TreeEditOutcome EditTreeItem(TreeModel& tree, TreeItem selected) {
-    if (program_data.WizardState > 0)
+    if (program_data.WizardState > kWizardNone)
         return TreeEditOutcome::Nothing;
     const std::string key = selected.IsOk() ? tree.GetItemText(selected) : std::string();
     if (key == "Skills" || key == "Talents" || key == "Proficiencies")

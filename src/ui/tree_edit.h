@@ -45,6 +45,6 @@ enum class TreeEditOutcome {
 };
 
 // The tree's editing rule for the item `selected`: nothing while a creation step is open
-// (`WizardState` above 0); for an editable label, asks the new value through the prompt interface
+// (`WizardState` above kWizardNone); for an editable label, asks the new value through the prompt interface
 // and, when it is accepted, stores it in `current_character` and makes it the label's only child.
 TreeEditOutcome EditTreeItem(TreeModel& tree, TreeItem selected);

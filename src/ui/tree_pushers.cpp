@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "app/character.h"
-#include "app/dice_log.h"
 #include "app/numbers.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
@@ -112,8 +111,7 @@ Pairs ClassLimits(const AllowedClass& allowed) {
 }
 
 void PushMovement(const CharacterRace& race) {
-    std::string line = "entering movement";
-    Format_Entry(program_data.BuildingPoints, line, program_data.LogFileName);
+    LogStepLine("entering movement");
     const int32_t m = GetMovement(race.MOVE);
     Pairs pairs;
     pairs.Add("Unencumbered", Int(m));

@@ -350,10 +350,10 @@ TEST_F(AbilityRaceRulesTest, PickLinksTheRaceLogsItAndRefreshesTheTree) {
 
 TEST_F(AbilityRaceRulesTest, HandOverIsRefusedWithoutARace) {
     SetScores({10, 10, 10, 10, 10, 10, 10});
-    program_data.WizardState = 3;
+    program_data.WizardState = kWizardAbilities;
     program_data.BuildingPoints = 2.0f;
     EXPECT_FALSE(HandOverRace("Elvish", {"+1", "+1", "+1", "+1", "+1", "+1", "+1"}, "+5"));
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
     EXPECT_EQ(program_data.BuildingPoints, 2.0f);
     EXPECT_EQ(current_character.ABILITY_BASE, (Scores{10, 10, 10, 10, 10, 10, 10}));
     EXPECT_EQ(SkillDataItem::First(), nullptr);
@@ -390,7 +390,7 @@ TEST_F(AbilityRaceRulesTest, HandOverAppliesTheShownModifiersLanguageAndBonus) {
         std::ofstream(program_data.LogFileName).close();
         SetScores({10, 10, 10, 10, 10, 10, 10});
         current_character.ABILITY_PERC = {1, 2, 3, 4, 5, 6, 7};
-        program_data.WizardState = 3;
+        program_data.WizardState = kWizardAbilities;
         program_data.BuildingPoints = 2.0f;
         auto earlier = std::make_unique<SkillDataItem>();
         earlier->name = "Riding";
@@ -399,7 +399,7 @@ TEST_F(AbilityRaceRulesTest, HandOverAppliesTheShownModifiersLanguageAndBonus) {
         current_character.pRace = &race;
 
         EXPECT_TRUE(HandOverRace(c.language, c.modifiers, c.bonus)) << c.language;
-        EXPECT_EQ(program_data.WizardState, 5);
+        EXPECT_EQ(program_data.WizardState, kWizardBackground);
         EXPECT_EQ(current_character.ABILITY_BASE, c.after) << c.language;
         EXPECT_EQ(current_character.ABILITY_PERC, (Scores{1, 2, 3, 4, 5, 6, 7}));
         EXPECT_EQ(program_data.BuildingPoints, c.bp) << c.language;

@@ -6,6 +6,7 @@
 #include "app/character.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
+#include "app/prompts.h"
 #include "quirks/quirk_flaw.h"
 #include "steps/background_chain.h"
 #include "steps/background_handover.h"
@@ -92,7 +93,7 @@ TEST_F(BackgroundHandoverTest, OwedMembersBecomeBPAndChosenFreeTables) {
         ResetGlobals();
         SetQuirkFlawStructure();
         program_data.LogFileName = std::string(c.name) + ".log";
-        program_data.WizardState = -1;
+        program_data.WizardState = kWizardBackgroundRolled;
         program_data.BuildingPoints = 2.0f;
         program_data.QuirkRollsOwed = 4;
         program_data.PendingTables = {"left by an earlier character"};
@@ -103,7 +104,7 @@ TEST_F(BackgroundHandoverTest, OwedMembersBecomeBPAndChosenFreeTables) {
             prompts->ExpectChoice(answer);
 
         EXPECT_EQ(HandOverBackground(c.gains), c.exit);
-        EXPECT_EQ(program_data.WizardState, 6);
+        EXPECT_EQ(program_data.WizardState, kWizardQuirks);
         EXPECT_EQ(program_data.PendingTables, c.pending);
         EXPECT_EQ(program_data.QuirkRollsOwed, static_cast<int32_t>(c.pending.size()));
         EXPECT_EQ(program_data.BuildingPoints, c.bp);
@@ -120,8 +121,19 @@ TEST_F(BackgroundHandoverTest, OwedMembersBecomeBPAndChosenFreeTables) {
     }
 }
 
+TEST_F(BackgroundHandoverTest, AFreeTableNeverChosenIsGivenUpAfterTheBoundedAsks) {
+    program_data.QuirkRollsOwed = 1;
+    ScopedPrompter prompts;
+    for (int i = 0; i < kMaxAsks; ++i)
+        prompts->ExpectChoice(i % 2 == 0 ? -1 : 2); // cancelled, or no row of the choice
+    FreeQuirksandFlaws(kFreeMinorQuirk);
+    EXPECT_EQ(prompts->Asked().size(), static_cast<size_t>(kMaxAsks));
+    EXPECT_TRUE(program_data.PendingTables.empty());
+    EXPECT_EQ(program_data.QuirkRollsOwed, 1) << "no roll owed for a table never chosen";
+}
+
 TEST_F(BackgroundHandoverTest, ContinueBeforeAnyRollChangesNothingButTheOwedRolls) {
-    for (const int32_t state : {5, 0, 6}) {
+    for (const WizardStep state : {kWizardBackground, kWizardNone, kWizardQuirks}) {
         SCOPED_TRACE(state);
         program_data.WizardState = state;
         program_data.QuirkRollsOwed = 3;

@@ -68,7 +68,7 @@ TEST_F(BackgroundRollsTest, AgeIsTheRaceBasePlusItsDiceRolledOrTyped) {
     ASSERT_TRUE(next);
     EXPECT_EQ(next->id, ID_STEP6_HANDEDNESS);
     EXPECT_STREQ(next->label, "Roll Handedness");
-    EXPECT_EQ(program_data.WizardState, -1);
+    EXPECT_EQ(program_data.WizardState, kWizardBackgroundRolled);
     EXPECT_EQ(LogLines(),
               std::vector<std::string>{"BP=0.0    | Rolling for starting age (15+1d4): rolled 17"});
 

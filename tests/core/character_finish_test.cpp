@@ -120,6 +120,53 @@ TEST_F(CharacterFinishTest, AClassRecordWithoutACatalogueClassIsSkipped) {
     EXPECT_EQ(current_character.HIT_POINTS, 17) << "one class counted, not two";
 }
 
+TEST_F(CharacterFinishTest, ThePurchaseStepHandsOverToTheAlignmentStepOnlyAboveWisdomFive) {
+    const struct {
+        int32_t wisdom;
+        PurchaseExit exit;
+    } cases[] = {{6, PurchaseExit::ToAlignment},
+                 {18, PurchaseExit::ToAlignment},
+                 {5, PurchaseExit::ToEquipment},
+                 {3, PurchaseExit::ToEquipment}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.wisdom);
+        ResetGlobals();
+        SetUp();
+        program_data.LogFileName = std::to_string(c.wisdom) + ".log";
+        // Three classes: the purchase step divides by their number where the alignment step halves.
+        for (int32_t kicker : {10, 6, 4})
+            AddClass(kicker);
+        current_character.ABILITY_BASE[4] = c.wisdom;
+        program_data.WizardState = kWizardSkillsDone;
+        const bool finishes = c.exit == PurchaseExit::ToEquipment;
+        if (finishes) {
+            dice::QueueFaces({7, 3, 5});
+            prompter_->ExpectText("Wren");
+        }
+        const size_t asked = prompter_->Asked().size();
+        EXPECT_EQ(EndPurchaseStep(), c.exit);
+        if (!finishes) {
+            EXPECT_EQ(current_character.ALIGNMENT, "");
+            EXPECT_EQ(current_character.HIT_POINTS, 0);
+            EXPECT_EQ(current_character.CHARACTER_NAME, "");
+            EXPECT_TRUE(LogLines().empty());
+            EXPECT_EQ(prompter_->Asked().size(), asked);
+            EXPECT_EQ(program_data.WizardState, kWizardSkillsDone) << "the alignment step runs at 13";
+            continue;
+        }
+        EXPECT_EQ(current_character.ALIGNMENT, "Neutral");
+        EXPECT_EQ(current_character.HIT_POINTS, 11); // (10 + 7 + 6 + 3 + 4 + 5) / 3
+        EXPECT_EQ(current_character.CHARACTER_NAME, "Wren");
+        const std::vector<std::string> lines = LogLines();
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_EQ(lines[0], "BP=0.0    | Alignment = Neutral") << "the alignment is logged before the rolls";
+        EXPECT_EQ(dice::QueuedFaces(), 0u);
+        ASSERT_EQ(prompter_->Asked().size(), asked + 1);
+        EXPECT_EQ(prompter_->Asked().back().caption, "Enter Name");
+        EXPECT_EQ(program_data.WizardState, kWizardEquipment);
+    }
+}
+
 TEST_F(CharacterFinishTest, TheAlignmentIsLoggedAndACancelledNameIsEmpty) {
     TakeAlignment("Neutral");
     EXPECT_EQ(current_character.ALIGNMENT, "Neutral");

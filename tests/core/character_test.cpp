@@ -19,7 +19,7 @@ TEST_F(CharacterTest, FreshRecordIsEmpty) {
     for (const SiblingText& s : current_character.SIBLING_TEXT)
         EXPECT_TRUE(s.empty());
     EXPECT_EQ(EquipDataItem::First(), nullptr); // "Starting Clothes" only comes with the reset
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     EXPECT_TRUE(program_data.PendingTables.empty());
 }
 

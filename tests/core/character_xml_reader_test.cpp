@@ -34,7 +34,7 @@ protected:
     std::string SaveAndOpen() {
         const std::string saved = CharacterXMLText();
         EXPECT_TRUE(CreateXMLSheet(current_character.CHARACTER_NAME));
-        program_data.WizardState = 7; // the open ends any creation
+        program_data.WizardState = kWizardChosenQuirkRolls; // the open ends any creation
         EXPECT_TRUE(OpenCharacterFile(CharacterFileNameOf(current_character.CHARACTER_NAME)));
         return saved;
     }
@@ -66,7 +66,7 @@ TEST_F(CharacterXmlReaderTest, FullCharacterSavedOpenedAndSavedAgainGivesTheSame
     const std::string honor = pc.HONOR_DICE_TEXT;
     EXPECT_EQ(honor, SetHonorDice(1, 23));
     EXPECT_FALSE(honor.empty());
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
 
     const std::string tree = TreeOutline(CurrentTree());
     for (const char* branch : {"Ability Scores", "Racial Data", "Class Data", "Prior and Particulars",
@@ -163,13 +163,13 @@ TEST_F(CharacterXmlReaderTest, OpeningASavedCharacterKeepsTheLogOfTheOneInHand) 
 
 TEST_F(CharacterXmlReaderTest, AFileThatCannotBeOpenedChangesNothing) {
     BuildTwoClassCharacter();
-    program_data.WizardState = 5;
+    program_data.WizardState = kWizardBackground;
     const std::string before = CharacterXMLText();
     EXPECT_FALSE(OpenCharacterFile("missing.xml"));
     fs::create_directories("CharacterXML/folder.xml");
     EXPECT_FALSE(OpenCharacterFile("folder.xml"));
     EXPECT_EQ(CharacterXMLText(), before);
-    EXPECT_EQ(program_data.WizardState, 5);
+    EXPECT_EQ(program_data.WizardState, kWizardBackground);
 }
 
 struct ReaderCase {

@@ -330,7 +330,7 @@ TEST_F(CherryPickTest, ContinuePaysThePicksAndListsEveryHeldRow) {
 
     CherryContinue(picks);
 
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
     EXPECT_FLOAT_EQ(program_data.BuildingPoints, 9.5f);
     EXPECT_EQ(current_character.QUIRK_COUNT[kLossOfEye], 2);
     EXPECT_EQ(current_character.QUIRK_COUNT[kTrickKnee], 1);
@@ -365,7 +365,7 @@ TEST_F(CherryPickTest, ContinueWithoutPicksPaysNothingAndStillLogsTheHeldRows) {
     current_character.QUIRK_COUNT[kScarFacial] = 2;
     program_data.BuildingPoints = 4.0f;
     CherryContinue(CherryPicks{});
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
     EXPECT_FLOAT_EQ(program_data.BuildingPoints, 4.0f);
     EXPECT_EQ(current_character.BOOK_CLASS_FLAG, (std::array<bool, 4>{}));
     EXPECT_EQ(LogLines(),
@@ -379,7 +379,7 @@ TEST_F(CherryPickTest, ContinueWithoutPicksPaysNothingAndStillLogsTheHeldRows) {
 TEST_F(CherryPickTest, RollRandomlyAsksUntilANumberFromOneToNineComes) {
     current_character.QUIRK_COUNT[kScarFacial] = 1;
     program_data.BuildingPoints = 2.0f;
-    program_data.WizardState = 6;
+    program_data.WizardState = kWizardQuirks;
     ScopedPrompter prompts;
     prompts->ExpectNumberCancel();
     prompts->ExpectNumber(0);
@@ -391,7 +391,7 @@ TEST_F(CherryPickTest, RollRandomlyAsksUntilANumberFromOneToNineComes) {
         EXPECT_EQ(q.message, "Enter how many times you wish to roll on Table 6A");
         EXPECT_EQ(q.caption, "Quirks and Flaws");
     }
-    EXPECT_EQ(program_data.WizardState, 7);
+    EXPECT_EQ(program_data.WizardState, kWizardChosenQuirkRolls);
     EXPECT_EQ(program_data.QuirkRollsOwed, 3);
     EXPECT_EQ(LogLines(),
               (std::vector<std::string>{"BP=2.0    | Preparing to roll 3 times for Quirks and Flaws"}));
@@ -402,9 +402,9 @@ TEST_F(CherryPickTest, RollRandomlyAsksUntilANumberFromOneToNineComes) {
 
 TEST_F(CherryPickTest, RollRandomlyGivesUpWhenNoAnswerEverComes) {
     // No prompter installed: every question is cancelled, as in a run without windows.
-    program_data.WizardState = 6;
+    program_data.WizardState = kWizardQuirks;
     EXPECT_EQ(CherryRollRandomly(), 0);
-    EXPECT_EQ(program_data.WizardState, 6);
+    EXPECT_EQ(program_data.WizardState, kWizardQuirks);
     EXPECT_EQ(program_data.QuirkRollsOwed, 0);
     EXPECT_TRUE(LogLines().empty());
 }

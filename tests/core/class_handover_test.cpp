@@ -45,7 +45,7 @@ protected:
         current_character.pRace = &race_;
         current_character.ABILITY_BASE = {10, 18, 10, 10, 10, 10, 10};
         current_character.ABILITY_PERC = {50, 20, 50, 50, 50, 50, 50};
-        program_data.WizardState = 8;
+        program_data.WizardState = kWizardClass;
     }
 
     static CharacterClass& AddClass(const std::string& name, int32_t thief = 0) {
@@ -153,7 +153,7 @@ TEST_F(ClassHandoverTest, WithoutAClassNothingIsHandedOver) {
     current_character.ABILITY_BASE[0] = 3;
     program_data.BuildingPoints = 4.0f;
     EXPECT_FALSE(HandOverClass({}, {}, {}, 2, 1).has_value());
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
     EXPECT_EQ(program_data.BuildingPoints, 4.0f);
     EXPECT_EQ(current_character.ABILITY_BASE[0], 3);
     EXPECT_EQ(ClassDataItem::First(), nullptr);
@@ -171,7 +171,7 @@ TEST_F(ClassHandoverTest, TheHandOverStoresSettlesLogsAndMakesTheRecords) {
     const AbilityValues entered = {1, 0, -1, 2, 0, 0, 2};
     const auto thieves = HandOverClass(scores, fractions, entered, 4, 5);
     ASSERT_TRUE(thieves.has_value());
-    EXPECT_EQ(program_data.WizardState, 9);
+    EXPECT_EQ(program_data.WizardState, kWizardAgeAndMoney);
     EXPECT_EQ(current_character.ABILITY_BASE, scores);
     EXPECT_EQ(current_character.ABILITY_PERC, fractions);
     EXPECT_EQ(program_data.BuildingPoints, 11.0f);

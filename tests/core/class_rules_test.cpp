@@ -34,7 +34,7 @@ protected:
         current_character.pRace = &race_;
         current_character.ABILITY_BASE = {10, 10, 10, 10, 10, 10, 10};
         current_character.ABILITY_PERC = {50, 50, 50, 50, 50, 50, 50};
-        program_data.WizardState = 8;
+        program_data.WizardState = kWizardClass;
     }
 
     // A class open to every ability from 3 to 99, in the core book, with no social requirement.
@@ -195,7 +195,7 @@ TEST_F(ClassRulesTest, ComelinessModifierComesFromTheStoredCharismaOnly) {
         EXPECT_FLOAT_EQ(MakeClassTest(working, fractions).values[6], 15.5f + static_cast<float>(c.modifier))
             << c.charisma;
     }
-    program_data.WizardState = 9;
+    program_data.WizardState = kWizardAgeAndMoney;
     EXPECT_FLOAT_EQ(MakeClassTest(working, fractions).values[6], 15.5f) << "after the class step, none";
 }
 

@@ -187,7 +187,7 @@ TEST_F(ClearAllTest, PutsTheRecordBackToItsStartingValues) {
     current_character.CLASS_DATA.AddTail(std::make_unique<ClassDataItem>());
 
     program_data.ProgramVersion = "5.1";
-    program_data.WizardState = 9;
+    program_data.WizardState = kWizardAgeAndMoney;
     program_data.BuildingPoints = 42.5f;
     program_data.PPMoneyModifier = 3;
     program_data.PPHonorModifier = -1;
@@ -211,7 +211,7 @@ TEST_F(ClearAllTest, PutsTheRecordBackToItsStartingValues) {
     // The run's own facts stay; the creation's are back at their start.
     EXPECT_EQ(program_data.ProgramVersion, "5.1");
     EXPECT_FALSE(program_data.LogFileName.empty());
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     EXPECT_EQ(program_data.BuildingPoints, 0.0f);
     EXPECT_EQ(program_data.PPMoneyModifier, 0);
     EXPECT_EQ(program_data.PPHonorModifier, 0);

@@ -7,6 +7,7 @@
 #include "app/dice.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
+#include "app/prompts.h"
 #include "catalog/class_catalog.h"
 #include "catalog/race_catalog.h"
 #include "steps/money_rolls.h"
@@ -121,6 +122,19 @@ TEST_F(MoneyRollsTest, NoBPOffersOnlyZeroAndAsksNoAcceptQuestion) {
     EXPECT_EQ(LogLines(), (std::vector<std::string>{
                               "BP=0.0    | Rolling for starting gold (1d100 + 0(Class Modifier) + 0(Prior & "
                               "Particular Modifier) + 0(0 BP spent)): rolled 50"}));
+}
+
+TEST_F(MoneyRollsTest, ABPQuestionNeverAnsweredSpendsNothing) {
+    program_data.BuildingPoints = 5.0f;
+    for (int i = 0; i < kMaxAsks; ++i)
+        prompts_->ExpectNumberCancel();
+    prompts_->ExpectMessage(wxYES);
+    dice::QueueFaces({50, 1});
+    InheritanceRoll roll;
+    EXPECT_EQ(Table4M(roll), 61);
+    EXPECT_FLOAT_EQ(program_data.BuildingPoints, 5.0f);
+    EXPECT_EQ(dice::QueuedFaces(), 0u) << "no 2d12 rolled";
+    EXPECT_NE(LogLines().at(0).find("+ 0(0 BP spent)): rolled 50"), std::string::npos);
 }
 
 TEST_F(MoneyRollsTest, SpendableBPIsTheWholePartOfThePool) {
@@ -362,12 +376,12 @@ TEST_F(MoneyRollsTest, HandOverAppendsTheInheritedItemsThenStoresShowsAndLogsThe
     current_character.INHERITED_DEED = "Parcel in country borders - farm";
     current_character.ABILITY_BASE = {10, 10, 10, 10, 10, 10, 10};
     program_data.BuildingPoints = 3.0f;
-    program_data.WizardState = 9;
+    program_data.WizardState = kWizardAgeAndMoney;
     prompts_->ExpectMessage(wxCANCEL); // the answer does not matter
 
     EXPECT_EQ(HandOverAgeAndMoney(), 10);
     EXPECT_EQ(current_character.HONOR_BASE, 10);
-    EXPECT_EQ(program_data.WizardState, 12);
+    EXPECT_EQ(program_data.WizardState, kWizardSkills);
     std::vector<std::pair<std::string, int32_t>> items;
     for (const EquipDataItem* item = EquipDataItem::First(); item; item = item->pNext.get())
         items.emplace_back(item->name, item->value);

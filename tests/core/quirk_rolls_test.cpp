@@ -359,7 +359,7 @@ TEST_F(QuirkRollsTest, RollRowsQueueTheirTablesAtTheEndOfTheList) {
 }
 
 TEST_F(QuirkRollsTest, MainTablesShareTheOwedRollsAndBindTheClass) {
-    program_data.WizardState = 7;
+    program_data.WizardState = kWizardChosenQuirkRolls;
     program_data.QuirkRollsOwed = 2;
     BooksToUse[kBookMagister] = 1;
     QuirkRollList list = OpenQuirkRolls();
@@ -487,11 +487,11 @@ TEST_F(QuirkRollsTest, TheListOpensWithWhatIsOwed) {
     const Tables queued = {kMaimed, kMaimed, k6C, k6C, k6B, k6E};
     const struct {
         const char* what;
-        int state;
+        WizardStep state;
         Tables head;
     } cases[] = {
-        {"from hand-picking", 7, {kHero6A, kMagister6A, kRogue6A}},
-        {"from the background step", 6, {k6F, k6H}},
+        {"from hand-picking", kWizardChosenQuirkRolls, {kHero6A, kMagister6A, kRogue6A}},
+        {"from the background step", kWizardQuirks, {k6F, k6H}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -516,7 +516,7 @@ TEST_F(QuirkRollsTest, TheListOpensWithWhatIsOwed) {
 }
 
 TEST_F(QuirkRollsTest, TheListOpensWithTheBackgroundTablesAloneInTheNormalChainAndGrantsLast) {
-    program_data.WizardState = 6;
+    program_data.WizardState = kWizardQuirks;
     program_data.PendingTables = {k6F, k6H};
     Held(14) = 1;
     QuirkRollList list = OpenQuirkRolls();
@@ -536,7 +536,7 @@ TEST_F(QuirkRollsTest, TheListOpensWithTheBackgroundTablesAloneInTheNormalChainA
 }
 
 TEST_F(QuirkRollsTest, ContinueFromTheBackgroundStepDropsTheBPAndGoesToHandPicking) {
-    program_data.WizardState = 6;
+    program_data.WizardState = kWizardQuirks;
     program_data.QuirkRollsOwed = 2;
     program_data.BuildingPoints = 3.0f;
     program_data.QuirkBP[kMissingFinger] = 5;
@@ -545,7 +545,7 @@ TEST_F(QuirkRollsTest, ContinueFromTheBackgroundStepDropsTheBPAndGoesToHandPicki
     EXPECT_EQ(program_data.QuirkBP[kMissingFinger], 5);
     list.pending = -2;
     EXPECT_EQ(LeaveQuirkRolls(list), QuirkRollsExit::ToHandPicking);
-    EXPECT_EQ(program_data.WizardState, 6);
+    EXPECT_EQ(program_data.WizardState, kWizardQuirks);
     for (int32_t bp : program_data.QuirkBP)
         EXPECT_EQ(bp, 0);
     EXPECT_FLOAT_EQ(program_data.BuildingPoints, 3.0f);
@@ -553,7 +553,7 @@ TEST_F(QuirkRollsTest, ContinueFromTheBackgroundStepDropsTheBPAndGoesToHandPicki
 }
 
 TEST_F(QuirkRollsTest, ContinueFromHandPickingPaysTheBPAndListsTheHeldRows) {
-    program_data.WizardState = 7;
+    program_data.WizardState = kWizardChosenQuirkRolls;
     program_data.QuirkRollsOwed = 1;
     program_data.BuildingPoints = 1.0f;
     Held(kScarFacial) = 1;
@@ -562,10 +562,10 @@ TEST_F(QuirkRollsTest, ContinueFromHandPickingPaysTheBPAndListsTheHeldRows) {
     program_data.QuirkBP[295] = -5; // paid though not held
     QuirkRollList list = ListOf({}, 0);
     EXPECT_EQ(LeaveQuirkRolls(list), QuirkRollsExit::Refused);
-    EXPECT_EQ(program_data.WizardState, 7);
+    EXPECT_EQ(program_data.WizardState, kWizardChosenQuirkRolls);
     program_data.QuirkRollsOwed = 0;
     EXPECT_EQ(LeaveQuirkRolls(list), QuirkRollsExit::ToClassStep);
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
     EXPECT_FLOAT_EQ(program_data.BuildingPoints, 2.0f);
     std::vector<std::pair<std::string, int>> nodes;
     for (const QuirkDataItem* node = QuirkDataItem::First(); node; node = node->pNext.get())

@@ -37,6 +37,15 @@ std::optional<int32_t> TestRoll(const AcceptOptions& options = {}) {
     return dice.roll;
 }
 
+TEST_F(RollProtocolTest, AnOwnRollNeverTypedLeavesTheDiceAsRolled) {
+    // No prompter installed: every question is cancelled, as in a run without windows.
+    BooksToUse[kOptionRollYourOwnDice] = 1;
+    dice::QueueFaces({4});
+    const RolledDice dice = RollOrEnter(6, 1, "Rolling for test roll");
+    EXPECT_EQ(dice.roll, 4);
+    EXPECT_EQ(dice.method, "Rolling");
+}
+
 TEST_F(RollProtocolTest, RollsLogsAndOffersTheReRollWhileThePoolIsAboveZero) {
     struct Case {
         const char* name;

@@ -24,7 +24,7 @@ protected:
     void SetUp() override {
         GlobalsTest::SetUp();
         program_data.LogFileName = "7.log";
-        program_data.WizardState = 12;
+        program_data.WizardState = kWizardSkills;
         program_data.BuildingPoints = 20.0f;
         BooksToUse[kBookCore] = 1;
         current_character.ABILITY_BASE = {10, 11, 12, 15, 12, 9, 8};
@@ -136,10 +136,11 @@ TEST_F(SkillShopTest, ASkillLearntWholeCannotBeRaised) {
 
 TEST_F(SkillShopTest, TheStepTestsThePoolAndAFinishedCharacterOwesIt) {
     struct Case {
-        int32_t state;
+        WizardStep state;
         bool bought;
         float poolAfter;
-    } cases[] = {{12, false, 0.0f}, {0, true, -3.0f}, {-1, true, -3.0f}};
+    } cases[] = {
+        {kWizardSkills, false, 0.0f}, {kWizardNone, true, -3.0f}, {kWizardBackgroundRolled, true, -3.0f}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.state);
         ResetGlobals();

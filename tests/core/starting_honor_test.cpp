@@ -145,14 +145,14 @@ TEST_F(StartingHonorTest, PlainCharacterLogsEveryTermInOrder) {
     current_character.FAMILY_HERITAGE = "No honor";
     current_character.CLASS_LONG_NAME = "Fighter";
     program_data.BuildingPoints = 5.0f;
-    program_data.WizardState = 9;
+    program_data.WizardState = kWizardAgeAndMoney;
 
     EXPECT_EQ(GenerateHonor(), 10);
     EXPECT_FLOAT_EQ(program_data.BuildingPoints, 4.0f);
     EXPECT_EQ(current_character.HONOR_DIE, 1);
     EXPECT_EQ(current_character.HONOR_DIE_BONUS, 0);
     EXPECT_EQ(current_character.HONOR_DICE_TEXT, "Average Honor d1");
-    EXPECT_EQ(program_data.WizardState, 12);
+    EXPECT_EQ(program_data.WizardState, kWizardSkills);
     EXPECT_EQ(current_character.HONOR_BASE, 0) << "the caller stores the honor";
     EXPECT_EQ(LogLines(), (std::vector<std::string>{
                               "BP=5.0    | Base Honor: 10",
@@ -237,7 +237,7 @@ TEST_F(StartingHonorTest, EachTermOfTheHonor) {
         EXPECT_EQ(GenerateHonor(), c.honor) << c.what;
         EXPECT_FLOAT_EQ(program_data.BuildingPoints, 20.0f + static_cast<float>(c.bp)) << c.what;
         EXPECT_EQ(current_character.HONOR_DICE_TEXT, c.text) << c.what;
-        EXPECT_EQ(program_data.WizardState, 12) << c.what;
+        EXPECT_EQ(program_data.WizardState, kWizardSkills) << c.what;
     }
 }
 

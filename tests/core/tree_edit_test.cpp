@@ -265,7 +265,7 @@ TEST_F(EditTreeItemTest, BranchesAskForTheirWindowsAndOtherItemsDoNothing) {
 
 TEST_F(EditTreeItemTest, NothingAtAllWhileACreationStepIsOpen) {
     const std::string before = TreeOutline(&tree_);
-    for (int32_t state : {1, 3, 18}) {
+    for (WizardStep state : {kWizardFighterRolled, kWizardAbilities, kWizardEquipment}) {
         program_data.WizardState = state;
         for (const char* item : {"Age", "Handeness", "Skills", "Talents", "Proficiencies", "Equipment"}) {
             SCOPED_TRACE(std::string(item) + " at " + std::to_string(state));
@@ -277,7 +277,7 @@ TEST_F(EditTreeItemTest, NothingAtAllWhileACreationStepIsOpen) {
 }
 
 TEST_F(EditTreeItemTest, EditsWhileTheBackgroundStepRollsAtMinusOne) {
-    program_data.WizardState = -1;
+    program_data.WizardState = kWizardBackgroundRolled;
     prompter_->ExpectText("Left");
     EXPECT_EQ(EditTreeItem(tree_, Item("Handeness")), TreeEditOutcome::Edited);
     EXPECT_EQ(current_character.HANDEDNESS, "Left");

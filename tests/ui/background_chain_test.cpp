@@ -303,7 +303,7 @@ TEST_F(BackgroundChainTest, EachBranchOffersItsRollsInOrder) {
 
         SelectMenu(step, ID_STEP6_MENU_ABORT);
         PumpEvents();
-        ASSERT_EQ(program_data.WizardState, 0);
+        ASSERT_EQ(program_data.WizardState, kWizardNone);
     }
     // The last path's siblings are gone with the next character.
     FrameStep6* step = RunToBackground(main, kScores, "Human, Male");

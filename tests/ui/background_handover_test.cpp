@@ -45,7 +45,7 @@ protected:
         GlobalsTest::TearDown();
     }
     FrameStep6* Open() {
-        program_data.WizardState = 5;
+        program_data.WizardState = kWizardBackground;
         auto* step = new FrameStep6(nullptr, "Character Creation: Roll Priors and Particulars",
                                     wxDefaultPosition, wxSize(500, 385));
         VOLDFrames[kSlotStep6] = step;
@@ -63,7 +63,7 @@ TEST_F(BackgroundHandoverTest, ContinueBeforeAnyRollLeavesTheWindowOpen) {
     EXPECT_FALSE(step->IsContinued());
     EXPECT_EQ(VOLDFrames[kSlotStep6].Live(), step);
     EXPECT_FALSE(VOLDFrames[kSlotQuirks].IsSet());
-    EXPECT_EQ(program_data.WizardState, 5);
+    EXPECT_EQ(program_data.WizardState, kWizardBackground);
     EXPECT_EQ(program_data.QuirkRollsOwed, 0);
     EXPECT_TRUE(LogLines().empty());
 
@@ -73,7 +73,7 @@ TEST_F(BackgroundHandoverTest, ContinueBeforeAnyRollLeavesTheWindowOpen) {
     SelectMenu(step, ID_STEP6_MENU_CONTINUE);
     EXPECT_TRUE(Closing(step));
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 6);
+    EXPECT_EQ(program_data.WizardState, kWizardQuirks);
     EXPECT_NE(dynamic_cast<CherryStep7*>(VOLDFrames[kSlotQuirks].Live()), nullptr);
 }
 
@@ -105,7 +105,8 @@ TEST_F(BackgroundHandoverTest, AnActingContinueOpensTheQuirkWindowThatFollows) {
         EXPECT_TRUE(Closing(step));
         PumpEvents();
         EXPECT_FALSE(VOLDFrames[kSlotStep6].IsSet());
-        EXPECT_EQ(program_data.WizardState, 6) << "the closed window leaves the state as Continue set it";
+        EXPECT_EQ(program_data.WizardState, kWizardQuirks)
+            << "the closed window leaves the state as Continue set it";
         for (int32_t bp : program_data.QuirkBP)
             EXPECT_EQ(bp, 0);
         wxFrame* next = VOLDFrames[kSlotQuirks].Live();

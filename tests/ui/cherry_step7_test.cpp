@@ -58,7 +58,7 @@ protected:
     }
 
     CherryStep7* Open(const Opening& opening = kFromBackground) {
-        program_data.WizardState = 6;
+        program_data.WizardState = kWizardQuirks;
         step_ =
             new CherryStep7(nullptr, opening.title, wxDefaultPosition, wxSize(opening.width, opening.height));
         VOLDFrames[static_cast<size_t>(opening.slot)] = step_;
@@ -96,7 +96,7 @@ TEST_F(CherryStep7Test, BothOpeningsShowTheHeldRowsAndTheOffers) {
         EXPECT_EQ(VOLDFrames[static_cast<size_t>(opening.slot)].Live(), step_);
         EXPECT_EQ(step_->GetSize().x, opening.width);
         EXPECT_GE(step_->GetSize().y, opening.height) << "grown only where GTK's boxes need the room";
-        EXPECT_EQ(program_data.WizardState, 6);
+        EXPECT_EQ(program_data.WizardState, kWizardQuirks);
 
         EXPECT_EQ(Held(), (std::vector<std::string>{"Loss of Eye", "Loss of Eye", "Trick Knee"}));
         EXPECT_TRUE(Picked().empty());
@@ -111,7 +111,7 @@ TEST_F(CherryStep7Test, BothOpeningsShowTheHeldRowsAndTheOffers) {
         }
         step_->Close();
         PumpEvents();
-        EXPECT_EQ(program_data.WizardState, 0) << "the close box ends the creation";
+        EXPECT_EQ(program_data.WizardState, kWizardNone) << "the close box ends the creation";
         EXPECT_FALSE(VOLDFrames[static_cast<size_t>(opening.slot)].IsSet());
     }
 }
@@ -156,7 +156,7 @@ TEST_F(CherryStep7Test, PicksAndRemovesThroughTheButtonsThenContinues) {
 
     SelectMenu(step_, ID_CHERRY_MENU_CONTINUE);
     EXPECT_TRUE(Closing(step_));
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
     EXPECT_FLOAT_EQ(program_data.BuildingPoints, 9.0f);
     EXPECT_EQ(current_character.QUIRK_COUNT[kLossOfEye], 2);
     EXPECT_EQ(current_character.QUIRK_COUNT[kScarFacial], 1);
@@ -168,7 +168,7 @@ TEST_F(CherryStep7Test, PicksAndRemovesThroughTheButtonsThenContinues) {
                   "BP=9.0    | Acquired the Trick Knee Quirk/Flaw (x1) via Cherry Picking for 4 BP",
               }));
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 8) << "destruction after Continue keeps the state";
+    EXPECT_EQ(program_data.WizardState, kWizardClass) << "destruction after Continue keeps the state";
     EXPECT_FALSE(VOLDFrames[kSlotQuirks].IsSet());
 }
 
@@ -183,14 +183,15 @@ TEST_F(CherryStep7Test, RollRandomlyDropsThePicksAndLeavesStateSeven) {
     Click(step_, ID_CHERRY_ROLL);
     EXPECT_TRUE(Closing(step_));
     EXPECT_TRUE(step_->IsContinued());
-    EXPECT_EQ(program_data.WizardState, 7);
+    EXPECT_EQ(program_data.WizardState, kWizardChosenQuirkRolls);
     EXPECT_EQ(program_data.QuirkRollsOwed, 2);
     EXPECT_EQ(current_character.QUIRK_COUNT[kScarFacial], 0);
     EXPECT_FLOAT_EQ(program_data.BuildingPoints, 2.0f);
     EXPECT_EQ(LogLines(),
               (std::vector<std::string>{"BP=2.0    | Preparing to roll 2 times for Quirks and Flaws"}));
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 7) << "destruction after Roll Randomly keeps the state";
+    EXPECT_EQ(program_data.WizardState, kWizardChosenQuirkRolls)
+        << "destruction after Roll Randomly keeps the state";
     EXPECT_FALSE(VOLDFrames[kSlotStep3].IsSet());
 }
 
@@ -199,7 +200,7 @@ TEST_F(CherryStep7Test, AbortEndsTheCreation) {
     SelectMenu(step_, ID_CHERRY_MENU_ABORT);
     EXPECT_TRUE(Closing(step_));
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     EXPECT_FALSE(VOLDFrames[kSlotQuirks].IsSet());
     EXPECT_EQ(current_character.QUIRK_COUNT[kScarFacial], 0);
 }

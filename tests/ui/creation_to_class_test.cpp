@@ -69,7 +69,7 @@ protected:
         }
         PumpEvents();
         EXPECT_FALSE(VOLDFrames[kSlotStep6].IsSet());
-        EXPECT_EQ(program_data.WizardState, 6);
+        EXPECT_EQ(program_data.WizardState, kWizardQuirks);
         EXPECT_EQ(program_data.PendingTables, (Lines{k6F, k6H}));
         EXPECT_EQ(program_data.QuirkRollsOwed, 2);
         auto* rolls = dynamic_cast<FrameStep7*>(VOLDFrames[kSlotQuirks].Live());
@@ -136,7 +136,7 @@ TEST_F(CreationToClassTest, FreeTablesThenHandPickingReachTheClassStep) {
     ASSERT_NE(rolls, nullptr);
     CherryStep7* picking = HandPicking(rolls);
     ASSERT_NE(picking, nullptr);
-    EXPECT_EQ(program_data.WizardState, 6);
+    EXPECT_EQ(program_data.WizardState, kWizardQuirks);
     Choose(picking, ID_CHERRY_MINOR_CHOICE, "Scar, Facial");
     Click(picking, ID_CHERRY_ADD_MINOR);
     Choose(picking, ID_CHERRY_MINOR_CHOICE, "Loss of Eye");
@@ -146,7 +146,7 @@ TEST_F(CreationToClassTest, FreeTablesThenHandPickingReachTheClassStep) {
     SelectMenu(picking, ID_CHERRY_MENU_CONTINUE);
     PumpEvents();
 
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
     EXPECT_NE(dynamic_cast<FrameStep8*>(VOLDFrames[kSlotStep8].Live()), nullptr);
     EXPECT_FLOAT_EQ(program_data.BuildingPoints, 23.0f)
         << "10 from the race, 5 from the father, 8 for the picks";
@@ -188,7 +188,7 @@ TEST_F(CreationToClassTest, FreeTablesThenRandomRollsReachTheClassStep) {
     PumpEvents();
     auto* random = dynamic_cast<FrameStep7*>(VOLDFrames[kSlotQuirkRolls].Live());
     ASSERT_NE(random, nullptr);
-    EXPECT_EQ(program_data.WizardState, 7);
+    EXPECT_EQ(program_data.WizardState, kWizardChosenQuirkRolls);
     ScopedPrompter prompts;
     for (int i = 0; i < 4; ++i)
         prompts->ExpectMessage(wxYES);
@@ -199,7 +199,7 @@ TEST_F(CreationToClassTest, FreeTablesThenRandomRollsReachTheClassStep) {
     SelectMenu(random, ID_STEP7_MENU_CONTINUE);
     PumpEvents();
 
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
     EXPECT_NE(dynamic_cast<FrameStep8*>(VOLDFrames[kSlotStep8].Live()), nullptr);
     EXPECT_FLOAT_EQ(program_data.BuildingPoints, 25.0f) << "the random rolls' 10 BP on top of the 15";
     EXPECT_EQ(QuirkList(),
@@ -228,7 +228,7 @@ TEST_F(CreationToClassTest, ANextCharacterOwesNoneOfTheFirstOnesTables) {
     ASSERT_NE(rolls, nullptr);
     rolls->Close(); // the close box, with both tables rolled but before Continue
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
 
     FrameStep6* step = Background(kPlainBackground);
     ASSERT_NE(step, nullptr);
@@ -237,7 +237,7 @@ TEST_F(CreationToClassTest, ANextCharacterOwesNoneOfTheFirstOnesTables) {
     PumpEvents();
     EXPECT_TRUE(program_data.PendingTables.empty());
     EXPECT_EQ(program_data.QuirkRollsOwed, 0);
-    EXPECT_EQ(program_data.WizardState, 6);
+    EXPECT_EQ(program_data.WizardState, kWizardQuirks);
     auto* picking = dynamic_cast<CherryStep7*>(VOLDFrames[kSlotQuirks].Live());
     ASSERT_NE(picking, nullptr);
     EXPECT_EQ(picking->GetTitle(), "Character Creation: Quirks and Flaws (Cherry Picking)");

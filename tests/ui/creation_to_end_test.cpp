@@ -111,7 +111,7 @@ TEST_F(CreationToEndTest, FromNewCharacterThroughEveryStepToTheClosedEquipmentWi
     EXPECT_EQ(prompts->Pending(), 0u);
 
     const Character_Class& pc = current_character;
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     EXPECT_EQ(program_data.BuildingPoints, 0.0f);
     EXPECT_EQ(pc.CLASS_LONG_NAME, "Thief");
     EXPECT_EQ(pc.AGE, 22);
@@ -187,7 +187,7 @@ TEST_F(CreationToEndTest, FromNewCharacterThroughEveryStepToTheClosedEquipmentWi
     // The creation is over: "&New Character" starts the next one from a reset record.
     SelectMenu(main_, ID_MAIN_NEW);
     EXPECT_NE(dynamic_cast<FrameStep3*>(VOLDFrames[kSlotStep3].Live()), nullptr);
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
     EXPECT_EQ(ProfDataItem::First(), nullptr);
     EXPECT_EQ(current_character.CHARACTER_NAME, "");
 }

@@ -176,7 +176,7 @@ TEST_F(CriticalFrameTest, SeverityRollUsesTheBaseBoxAndWritesTheOpenEndedTotal) 
 }
 
 TEST_F(CriticalFrameTest, ClosingARollerLeavesTheCreationStateAlone) {
-    for (int state : {5, 0}) {
+    for (WizardStep state : {kWizardBackground, kWizardNone}) {
         program_data.WizardState = state;
         CriticalFrame* w = Open();
         wxWeakRef<wxFrame> ref(w);
@@ -189,7 +189,7 @@ TEST_F(CriticalFrameTest, ClosingARollerLeavesTheCreationStateAlone) {
 
 TEST_F(CriticalFrameTest, TheMainMenuOpensIndependentRollersInNoSlot) {
     FormMain* main = RunStartUp();
-    program_data.WizardState = 3;
+    program_data.WizardState = kWizardAbilities;
     SelectMenu(main, ID_MAIN_CRITICAL);
     SelectMenu(main, ID_MAIN_CRITICAL);
     std::vector<CriticalFrame*> rollers;
@@ -214,7 +214,7 @@ TEST_F(CriticalFrameTest, TheMainMenuOpensIndependentRollersInNoSlot) {
 
     rollers[0]->Close(true);
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
     EXPECT_EQ(Explain(rollers[1], "9924", "24", 1), "Head, top: brain goo");
 }
 

@@ -95,7 +95,7 @@ TEST_F(FileFrameTest, EachRowOpensItsOwnFileEvenWhenNamesContainOneAnother) {
     } cases[] = {{"1.xml", "Bobby", 11}, {"2.xml", "Bob", 22}, {"3.xml", "Bob", 33}};
     for (const auto& c : cases) {
         current_character.CHARACTER_NAME = "Someone else";
-        program_data.WizardState = 0;
+        program_data.WizardState = kWizardNone;
         FileFrame* frame = Open();
         const auto& files = frame->RowFiles();
         const long row = std::find(files.begin(), files.end(), c.file) - files.begin();
@@ -209,9 +209,9 @@ TEST_F(FileFrameTest, NothingIsOpenedWhileACharacterIsBeingCreated) {
     Save("Ada", "a.xml", 40);
     const struct {
         const char* what;
-        int32_t state;
+        WizardStep state;
         bool equipmentOpen; // the last step, which the alignment step opens with the state at 0
-    } cases[] = {{"a step under way", 8, false}, {"the equipment step open", 0, true}};
+    } cases[] = {{"a step under way", kWizardClass, false}, {"the equipment step open", kWizardNone, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         current_character.CHARACTER_NAME = "In creation";
@@ -270,7 +270,7 @@ TEST_F(FileFrameTest, SaveThenOpenThroughTheMainWindow) {
     EXPECT_EQ(CharacterXMLText(), saved);
     EXPECT_EQ(current_character.CHARACTER_NAME, "Ada Brightwater");
     EXPECT_EQ(current_character.pRace, FixtureRace("Elf", "Female"));
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     const std::string tree = TreeOutline(CurrentTree());
     for (const char* branch : {"Ability Scores", "Racial Data", "Class Data", "Prior and Particulars",
                                "Quirks and Flaws", "Skills", "Equipment", "Talents", "Proficiencies"})

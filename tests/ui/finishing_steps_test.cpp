@@ -56,7 +56,7 @@ TEST_F(FinishingStepsTest, ContinueCashesInAndAWiseCharacterChoosesAnAlignment) 
     auto* alignment = dynamic_cast<AlignmentStep*>(VOLDFrames[kSlotAlignment].Live());
     ASSERT_NE(alignment, nullptr);
     EXPECT_EQ(alignment->GetTitle(), "Character Creation: Alignment");
-    EXPECT_EQ(program_data.WizardState, 13);
+    EXPECT_EQ(program_data.WizardState, kWizardSkillsDone);
     EXPECT_EQ(current_character.HIT_POINTS, 0);
     EXPECT_EQ(current_character.ALIGNMENT, "");
     EXPECT_FALSE(VOLDFrames[kSlotEquipment].IsSet());
@@ -90,7 +90,7 @@ TEST_F(FinishingStepsTest, AnUnwiseCharacterIsNeutralRollsHitPointsIsNamedAndBuy
         EXPECT_EQ(current_character.ALIGNMENT, "Neutral");
         EXPECT_EQ(current_character.HIT_POINTS, 6 + 4);
         EXPECT_EQ(current_character.CHARACTER_NAME, name);
-        EXPECT_EQ(program_data.WizardState, 18);
+        EXPECT_EQ(program_data.WizardState, kWizardEquipment);
         EXPECT_FALSE(VOLDFrames[kSlotAlignment].IsSet());
         auto* equipment = dynamic_cast<EquipFrame*>(VOLDFrames[kSlotEquipment].Live());
         ASSERT_NE(equipment, nullptr);
@@ -119,7 +119,7 @@ TEST_F(FinishingStepsTest, TheAlignmentStepTakesTheChoiceHalvesTwoClassesAndOpen
     EXPECT_EQ(ClassDataItem::First()->CLASS_HITPOINTS[0], 6);
     EXPECT_EQ(ClassDataItem::First()->CLASS_HITPOINTS[1], 5);
     EXPECT_EQ(current_character.CHARACTER_NAME, "Wren");
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     EXPECT_FALSE(VOLDFrames[kSlotAlignment].IsSet());
     EXPECT_NE(dynamic_cast<EquipFrame*>(VOLDFrames[kSlotEquipment].Live()), nullptr);
     EXPECT_EQ(LogLines(), (std::vector<std::string>{"BP=0.0    | Alignment = Chaotic Good",
@@ -134,7 +134,7 @@ TEST_F(FinishingStepsTest, ClosingTheAlignmentStepEndsTheCreation) {
     ASSERT_NE(VOLDFrames[kSlotAlignment].Live(), nullptr);
     VOLDFrames[kSlotAlignment].Live()->Close(true);
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     EXPECT_FALSE(VOLDFrames[kSlotAlignment].IsSet());
     EXPECT_FALSE(VOLDFrames[kSlotEquipment].IsSet());
     EXPECT_EQ(current_character.HIT_POINTS, 0);
@@ -198,13 +198,13 @@ TEST_F(FinishingStepsTest, ACatalogueWithoutCategoriesStillOpens) {
 }
 
 TEST_F(FinishingStepsTest, ClosingTheEquipmentEndsTheCreationPushesTheItemsAndTheTreeReopensIt) {
-    program_data.WizardState = 18;
+    program_data.WizardState = kWizardEquipment;
     EquipFrame* frame = OpenEquipFrame();
     SelectRow(ListOf(frame, ID_EQUIP_CATALOGUE), "Dagger");
     Click(frame, ID_EQUIP_ADD);
     frame->Close();
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     EXPECT_FALSE(VOLDFrames[kSlotEquipment].IsSet());
     EXPECT_NE(TreeOutline(CurrentTree()).find("Equipment\n  Starting Clothes\n    1\n  Dagger\n    1\n"),
               std::string::npos)
@@ -215,14 +215,14 @@ TEST_F(FinishingStepsTest, ClosingTheEquipmentEndsTheCreationPushesTheItemsAndTh
 }
 
 TEST_F(FinishingStepsTest, AnEditingWindowClosedDuringANewCreationLeavesItRunning) {
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     wxFrame* skills = OpenSkillFrame();
     wxFrame* equipment = OpenEquipFrame();
-    program_data.WizardState = 3; // "&New Character" while both are open
+    program_data.WizardState = kWizardAbilities; // "&New Character" while both are open
     skills->Close(true);
     equipment->Close(true);
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
     EXPECT_FALSE(VOLDFrames[kSlotSkills].IsSet());
     EXPECT_FALSE(VOLDFrames[kSlotEquipment].IsSet());
 }

@@ -148,16 +148,16 @@ TEST_F(FormMainTest, ConstructorReadsTheOptionsFile) {
 }
 
 TEST_F(FormMainTest, NewCharacterActsOnlyWhenNoStepIsOpen) {
-    for (int state : {3, 9, -1}) {
+    for (WizardStep state : {kWizardAbilities, kWizardAgeAndMoney, kWizardBackgroundRolled}) {
         program_data.WizardState = state;
         current_character.AGE = 40;
         SelectMenu(main_, ID_MAIN_NEW);
         EXPECT_EQ(program_data.WizardState, state);
         EXPECT_EQ(current_character.AGE, 40) << "no reset at state " << state;
     }
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     SelectMenu(main_, ID_MAIN_NEW);
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
     EXPECT_EQ(current_character.AGE, 0);
     ASSERT_NE(EquipDataItem::First(), nullptr);
     EXPECT_EQ(EquipDataItem::First()->name, "Starting Clothes");

@@ -195,33 +195,36 @@ TEST_F(FrameFighterBGTest, ContinueActsOnlyAfterARollAndTheStateFollowsTheWindow
     SelectMenu(w, ID_FIGHTERBG_MENU_CONTINUE);
     PumpEvents();
     ASSERT_TRUE(ref) << "Continue before a roll does nothing";
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
 
     Roll(w, ID_FIGHTERBG_CAMP, {3, 3, 3});
-    EXPECT_EQ(program_data.WizardState, 1);
+    EXPECT_EQ(program_data.WizardState, kWizardFighterRolled);
     Roll(w, ID_FIGHTERBG_QUALITY, {3, 3, 3}); // 9 - 1 = 8: Sub-par
     Roll(w, ID_FIGHTERBG_RESULTS, {3, 3, 4}); // 10 - 2 = 8: a chooser
     ASSERT_EQ(Choosers(w).size(), 1u);
     Choosers(w)[0]->Close(true);
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 1) << "a closed chooser changes nothing";
+    EXPECT_EQ(program_data.WizardState, kWizardFighterRolled) << "a closed chooser changes nothing";
     SelectMenu(w, ID_FIGHTERBG_MENU_CONTINUE);
-    EXPECT_EQ(program_data.WizardState, 6);
+    EXPECT_EQ(program_data.WizardState, kWizardQuirks);
     PumpEvents();
     EXPECT_FALSE(ref);
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
 }
 
 TEST_F(FrameFighterBGTest, AbortAndCloseGiveBackOnlyWhatTheWindowTook) {
     struct Case {
-        int32_t before; // WizardState when the window opens
-        bool roll;      // roll the first table
-        bool abort;     // Abort, else the close box
-        int32_t during; // after the roll
-        int32_t after;  // once the window is gone
+        WizardStep before; // WizardState when the window opens
+        bool roll;         // roll the first table
+        bool abort;        // Abort, else the close box
+        WizardStep during; // after the roll
+        WizardStep after;  // once the window is gone
     } cases[] = {
-        {0, true, true, 1, 0}, {0, true, false, 1, 0}, {0, false, false, 0, 0},
-        {5, true, true, 5, 5}, {5, true, false, 5, 5},
+        {kWizardNone, true, true, kWizardFighterRolled, kWizardNone},
+        {kWizardNone, true, false, kWizardFighterRolled, kWizardNone},
+        {kWizardNone, false, false, kWizardNone, kWizardNone},
+        {kWizardBackground, true, true, kWizardBackground, kWizardBackground},
+        {kWizardBackground, true, false, kWizardBackground, kWizardBackground},
     };
     for (const Case& c : cases) {
         program_data.WizardState = c.before;
@@ -241,15 +244,15 @@ TEST_F(FrameFighterBGTest, AbortAndCloseGiveBackOnlyWhatTheWindowTook) {
 }
 
 TEST_F(FrameFighterBGTest, OpenedDuringACreationItLeavesTheStateAloneAndContinueStillCloses) {
-    program_data.WizardState = 8;
+    program_data.WizardState = kWizardClass;
     FrameFighterBG* w = Open();
     wxWeakRef<wxFrame> ref(w);
     Roll(w, ID_FIGHTERBG_CAMP, {3, 3, 3});
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
     SelectMenu(w, ID_FIGHTERBG_MENU_CONTINUE);
     PumpEvents();
     EXPECT_FALSE(ref);
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
 }
 
 TEST_F(FrameFighterBGTest, TestMenuOpensAWindowEachTimeInNoSlot) {
@@ -328,7 +331,7 @@ TEST_F(FrameFighterBGQTest, ListsTheClassWeaponsInsideTheWindow) {
 
 TEST_F(FrameFighterBGQTest, DoubleClickTakesAFreeProficiencyWhileSlotsLast) {
     program_data.BuildingPoints = 3.0f;
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     current_character.PROF_SLOTS = 1;
     FrameFighterBGQ* w = OpenChooser("Melee Weapon");
     wxWeakRef<wxFrame> ref(w);
@@ -345,7 +348,7 @@ TEST_F(FrameFighterBGQTest, DoubleClickTakesAFreeProficiencyWhileSlotsLast) {
     w->Close(true);
     PumpEvents();
     EXPECT_FALSE(ref);
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
 }
 
 } // namespace

@@ -46,7 +46,7 @@ protected:
 
     // Opens the step as the class step hands over to it.
     FrameStep10* Open() {
-        program_data.WizardState = 9;
+        program_data.WizardState = kWizardAgeAndMoney;
         step_ = new FrameStep10(nullptr, "Character Creation: Age and Money", wxDefaultPosition,
                                 wxSize(290, 155));
         VOLDFrames[kSlotStep10] = step_;
@@ -161,7 +161,7 @@ TEST_F(FrameStep10Test, ContinueBeforeBothRollsDoesNothing) {
     PumpEvents();
     EXPECT_FALSE(Closing(step_));
     EXPECT_FALSE(step_->IsContinued());
-    EXPECT_EQ(program_data.WizardState, 9);
+    EXPECT_EQ(program_data.WizardState, kWizardAgeAndMoney);
     EXPECT_EQ(current_character.HONOR_BASE, 0);
     EXPECT_TRUE(Messages("Honor").empty());
 }
@@ -246,7 +246,7 @@ TEST_F(FrameStep10Test, ContinueHandsOverTheItemsAndTheHonorThenCloses) {
     EXPECT_EQ(current_character.HONOR_BASE, 10);
     EXPECT_EQ(Messages("Honor"), (std::vector<std::string>{"Your starting Honor is 10"}));
     EXPECT_EQ(LogLines().back(), "BP=-1.0   | Your starting Honor is 10");
-    EXPECT_EQ(program_data.WizardState, 12);
+    EXPECT_EQ(program_data.WizardState, kWizardSkills);
     EXPECT_TRUE(step_->IsContinued());
     EXPECT_TRUE(Closing(step_));
 
@@ -260,7 +260,7 @@ TEST_F(FrameStep10Test, ContinueHandsOverTheItemsAndTheHonorThenCloses) {
     EXPECT_EQ(VOLDFrames[kSlotStep10].Live(), nullptr);
     EXPECT_FALSE(VOLDFrames[kSlotStep10].IsSet());
     EXPECT_EQ(VOLDFrames[kSlotSkills].Live(), skills);
-    EXPECT_EQ(program_data.WizardState, 12) << "a continued step does not end the creation";
+    EXPECT_EQ(program_data.WizardState, kWizardSkills) << "a continued step does not end the creation";
 }
 
 TEST_F(FrameStep10Test, LeavingWithoutContinueEndsTheCreation) {
@@ -275,7 +275,7 @@ TEST_F(FrameStep10Test, LeavingWithoutContinueEndsTheCreation) {
         else
             step_->Close();
         PumpEvents();
-        EXPECT_EQ(program_data.WizardState, 0);
+        EXPECT_EQ(program_data.WizardState, kWizardNone);
         EXPECT_FALSE(VOLDFrames[kSlotStep10].IsSet());
         EXPECT_EQ(current_character.HONOR_BASE, 0);
     }

@@ -56,7 +56,7 @@ protected:
     }
 
     FrameStep3* Open() {
-        program_data.WizardState = 3;
+        program_data.WizardState = kWizardAbilities;
         step_ = new FrameStep3(nullptr, "Character Creation: Roll Ability Scores and choose race",
                                wxDefaultPosition, wxSize(500, 315));
         VOLDFrames[kSlotStep3] = step_;
@@ -94,7 +94,7 @@ protected:
 TEST_F(FrameStep3Test, ANewWindowShowsZerosAndEmptyRaceControls) {
     AddRace("Dwarf", "Male");
     Open();
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(Text(ID_STEP3_SCORE_STR + i), "0");
         EXPECT_EQ(Text(ID_STEP3_FRACTION_STR + i), "0");
@@ -110,7 +110,7 @@ TEST_F(FrameStep3Test, ANewWindowShowsZerosAndEmptyRaceControls) {
     // No race is linked after a reset, so Continue hands nothing over.
     Click(step_, ID_STEP3_CONTINUE);
     EXPECT_FALSE(Closing(step_));
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
 }
 
 TEST_F(FrameStep3Test, ControlsCarryTheirIdsTextsAndEachIdOnce) {
@@ -244,7 +244,7 @@ TEST_F(FrameStep3Test, RollAfterAPickEmptiesTheRaceChoiceAndContinueIsRefused) {
     Click(step_, ID_STEP3_CONTINUE);
     EXPECT_FALSE(Closing(step_));
     EXPECT_FALSE(step_->IsContinued());
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
     EXPECT_EQ(current_character.ABILITY_BASE[0], 11);
     EXPECT_EQ(SkillDataItem::First(), nullptr);
     EXPECT_EQ(LogLines().size(), lines);
@@ -252,7 +252,7 @@ TEST_F(FrameStep3Test, RollAfterAPickEmptiesTheRaceChoiceAndContinueIsRefused) {
     // A refused Continue does not count as continued: closing the window ends the creation.
     step_->Close();
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     EXPECT_FALSE(VOLDFrames[kSlotStep3].IsSet());
 }
 
@@ -450,7 +450,7 @@ TEST_F(FrameStep3Test, ContinueAppliesTheRaceAndHandsOver) {
     EXPECT_EQ(current_character.ABILITY_BASE, (Scores{9, 10, 11, 10, 10, 10, 16}));
     EXPECT_EQ(current_character.ABILITY_PERC, (Scores{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(program_data.BuildingPoints, 7.0f);
-    EXPECT_EQ(program_data.WizardState, 5);
+    EXPECT_EQ(program_data.WizardState, kWizardBackground);
     ASSERT_NE(SkillDataItem::First(), nullptr);
     EXPECT_EQ(SkillDataItem::First()->name, "Language, Modern: Common");
     EXPECT_EQ(SkillDataItem::First()->value, 100);
@@ -466,7 +466,8 @@ TEST_F(FrameStep3Test, ContinueAppliesTheRaceAndHandsOver) {
     EXPECT_TRUE(Closing(step_));
 
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 5) << "a window that handed over does not end the creation";
+    EXPECT_EQ(program_data.WizardState, kWizardBackground)
+        << "a window that handed over does not end the creation";
     EXPECT_FALSE(VOLDFrames[kSlotStep3].IsSet());
 }
 
@@ -480,7 +481,7 @@ TEST_F(FrameStep3Test, AbortAndTheCloseBoxEndTheCreation) {
             step_->Close();
         EXPECT_TRUE(Closing(step_));
         PumpEvents();
-        EXPECT_EQ(program_data.WizardState, 0);
+        EXPECT_EQ(program_data.WizardState, kWizardNone);
         EXPECT_EQ(current_character.ABILITY_BASE[0], 10) << "the record keeps what was rolled";
         EXPECT_FALSE(VOLDFrames[kSlotStep3].IsSet());
     }

@@ -37,7 +37,7 @@ protected:
     }
 
     FrameStep6* Open() {
-        program_data.WizardState = 5;
+        program_data.WizardState = kWizardBackground;
         step_ = new FrameStep6(nullptr, "Character Creation: Roll Priors and Particulars", wxDefaultPosition,
                                wxSize(500, 385));
         VOLDFrames[kSlotStep6] = step_;
@@ -61,11 +61,11 @@ TEST_F(FrameStep6Test, OneButtonAtATimeAndARowPerRoll) {
 
     EXPECT_EQ(BackgroundRows(step_), "[10017 Begin Priors and Particulars]\n");
     EXPECT_EQ(ShownButton(ID_STEP6_AGE)->GetPosition(), wxPoint(5, 10));
-    EXPECT_EQ(program_data.WizardState, 5) << "opening the step rolls nothing";
+    EXPECT_EQ(program_data.WizardState, kWizardBackground) << "opening the step rolls nothing";
 
     dice::QueueFaces({2});
     Click(step_, ID_STEP6_AGE);
-    EXPECT_EQ(program_data.WizardState, -1);
+    EXPECT_EQ(program_data.WizardState, kWizardBackgroundRolled);
     EXPECT_EQ(ShownButton(ID_STEP6_AGE), nullptr) << "the clicked button is hidden at once";
     PumpEvents();
     EXPECT_EQ(step_->FindWindow(ID_STEP6_AGE), nullptr) << "and destroyed once its click is over";
@@ -108,13 +108,13 @@ TEST_F(FrameStep6Test, AbortAndTheCloseBoxEndTheCreationAndEmptyTheSlot) {
         Open();
         dice::QueueFaces({2});
         Click(step_, ID_STEP6_AGE);
-        EXPECT_EQ(program_data.WizardState, -1);
+        EXPECT_EQ(program_data.WizardState, kWizardBackgroundRolled);
         if (abort)
             SelectMenu(step_, ID_STEP6_MENU_ABORT);
         else
             step_->Close();
         PumpEvents();
-        EXPECT_EQ(program_data.WizardState, 0);
+        EXPECT_EQ(program_data.WizardState, kWizardNone);
         EXPECT_FALSE(VOLDFrames[kSlotStep6].IsSet());
         EXPECT_EQ(current_character.AGE, 0) << "what was rolled stays";
     }
@@ -128,7 +128,7 @@ TEST_F(FrameStep6Test, TheRaceStepOpensTheBackgroundAndItRollsToTheLegitimacy) {
     step_ = step;
     EXPECT_EQ(step->GetTitle(), "Character Creation: Roll Priors and Particulars");
     EXPECT_EQ(step->GetParent(), main);
-    EXPECT_EQ(program_data.WizardState, 5);
+    EXPECT_EQ(program_data.WizardState, kWizardBackground);
     EXPECT_EQ(program_data.BuildingPoints, 10.0f);
     EXPECT_EQ(BackgroundRows(step), "[10017 Begin Priors and Particulars]\n");
 
@@ -136,7 +136,7 @@ TEST_F(FrameStep6Test, TheRaceStepOpensTheBackgroundAndItRollsToTheLegitimacy) {
     dice::QueueFaces({3});
     prompts->ExpectMessage(wxYES);
     Click(step, ID_STEP6_AGE);
-    EXPECT_EQ(program_data.WizardState, -1);
+    EXPECT_EQ(program_data.WizardState, kWizardBackgroundRolled);
     dice::QueueFaces({50});
     prompts->ExpectMessage(wxYES);
     Click(step, ID_STEP6_HANDEDNESS);
@@ -161,7 +161,7 @@ TEST_F(FrameStep6Test, TheRaceStepOpensTheBackgroundAndItRollsToTheLegitimacy) {
     EXPECT_EQ(pc.SOCIAL_ID, 8);
     EXPECT_EQ(pc.SOCIAL_CLASS, "Middle Middle Class");
     EXPECT_EQ(program_data.BuildingPoints, 9.0f);
-    EXPECT_EQ(program_data.WizardState, -1);
+    EXPECT_EQ(program_data.WizardState, kWizardBackgroundRolled);
     EXPECT_EQ(VOLDFrames[kSlotStep6].Live(), step);
     EXPECT_EQ(BackgroundRows(step), "10052 Age:\n10053 18\n10054 Handeness:\n10055 Right\n10056 Height:\n"
                                     "10057 70\n10058 Weight:\n10059 142\n10060 Social Class:\n"

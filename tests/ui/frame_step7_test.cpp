@@ -55,7 +55,7 @@ protected:
 
     // As the background step hands over when it granted free tables.
     FrameStep7* OpenFromBackground(const Lines& tables) {
-        program_data.WizardState = 6;
+        program_data.WizardState = kWizardQuirks;
         program_data.PendingTables = tables;
         program_data.QuirkRollsOwed = static_cast<int32_t>(tables.size());
         program_data.QuirkBP.fill(0);
@@ -68,7 +68,7 @@ protected:
 
     // As hand-picking's Roll Randomly hands over.
     FrameStep7* OpenFromHandPicking(int rolls) {
-        program_data.WizardState = 7;
+        program_data.WizardState = kWizardChosenQuirkRolls;
         program_data.QuirkRollsOwed = rolls;
         auto* step = new FrameStep7(nullptr, "Character Creation: Quirks and Flaws", wxDefaultPosition,
                                     wxSize(550, 550));
@@ -93,7 +93,7 @@ TEST_F(FrameStep7Test, ControlsMenuAndStatusBarCarryTheirIdsAndTexts) {
     // The free rolls from the background step cannot be given up.
     SelectMenu(step, ID_STEP7_MENU_ABORT);
     EXPECT_FALSE(Closing(step));
-    EXPECT_EQ(program_data.WizardState, 6);
+    EXPECT_EQ(program_data.WizardState, kWizardQuirks);
 }
 
 TEST_F(FrameStep7Test, FromTheBackgroundThroughHandPickingToTheClassStep) {
@@ -110,7 +110,7 @@ TEST_F(FrameStep7Test, FromTheBackgroundThroughHandPickingToTheClassStep) {
     Click(free, ID_STEP7_ROLL); // nothing left to roll
     SelectMenu(free, ID_STEP7_MENU_CONTINUE);
     EXPECT_TRUE(Closing(free));
-    EXPECT_EQ(program_data.WizardState, 6);
+    EXPECT_EQ(program_data.WizardState, kWizardQuirks);
     for (int32_t bp : program_data.QuirkBP)
         EXPECT_EQ(bp, 0) << "the free rolls earn no BP";
 
@@ -122,7 +122,7 @@ TEST_F(FrameStep7Test, FromTheBackgroundThroughHandPickingToTheClassStep) {
               (Lines{"Absent Minded", "Chronic Liar"}));
     PumpEvents();
     EXPECT_FALSE(VOLDFrames[kSlotQuirks].IsSet());
-    EXPECT_EQ(program_data.WizardState, 6);
+    EXPECT_EQ(program_data.WizardState, kWizardQuirks);
 
     {
         ScopedPrompter prompts;
@@ -132,11 +132,11 @@ TEST_F(FrameStep7Test, FromTheBackgroundThroughHandPickingToTheClassStep) {
     auto* rolls = dynamic_cast<FrameStep7*>(VOLDFrames[kSlotQuirkRolls].Live());
     ASSERT_NE(rolls, nullptr);
     EXPECT_EQ(rolls->GetTitle(), "Character Creation: Quirks and Flaws");
-    EXPECT_EQ(program_data.WizardState, 7);
+    EXPECT_EQ(program_data.WizardState, kWizardChosenQuirkRolls);
     EXPECT_EQ(Tables(rolls), (Lines{"Hero's Almanac 6A"}));
     PumpEvents();
     EXPECT_FALSE(VOLDFrames[kSlotStep3].IsSet());
-    EXPECT_EQ(program_data.WizardState, 7);
+    EXPECT_EQ(program_data.WizardState, kWizardChosenQuirkRolls);
 
     dice::QueueFaces({20}); // "Roll on Table Hero's Almanac 6C: ..."
     Click(rolls, ID_STEP7_ROLL);
@@ -149,7 +149,7 @@ TEST_F(FrameStep7Test, FromTheBackgroundThroughHandPickingToTheClassStep) {
     EXPECT_EQ(Control<wxStaticText>(rolls, ID_STEP7_BP_TEXT)->GetLabel(), "0   BP");
     SelectMenu(rolls, ID_STEP7_MENU_CONTINUE);
     EXPECT_TRUE(Closing(rolls));
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
     EXPECT_FLOAT_EQ(program_data.BuildingPoints, 5.0f);
     EXPECT_EQ(current_character.QUIRK_COUNT[17], 1);
     EXPECT_EQ(current_character.QUIRK_COUNT[51], 1);
@@ -170,7 +170,7 @@ TEST_F(FrameStep7Test, FromTheBackgroundThroughHandPickingToTheClassStep) {
                "BP=0.0    | Rolling for Table Hero's Almanac 6A (d100): rolled 20, Roll on Table " + k6C,
                "BP=0.0    | Rolling for Table " + k6C + " (d100): rolled 30, Missing Finger (5 BP)"}));
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
     EXPECT_FALSE(VOLDFrames[kSlotQuirkRolls].IsSet());
 }
 
@@ -181,7 +181,7 @@ TEST_F(FrameStep7Test, ARefusedContinueThenTheCloseBoxEndsTheCreation) {
     EXPECT_FALSE(step->IsContinued());
     step->Close();
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     EXPECT_FALSE(VOLDFrames[kSlotQuirkRolls].IsSet());
 }
 
@@ -191,7 +191,7 @@ TEST_F(FrameStep7Test, AbortFromHandPickingEndsTheCreation) {
     SelectMenu(step, ID_STEP7_MENU_ABORT);
     EXPECT_TRUE(Closing(step));
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     EXPECT_FALSE(VOLDFrames[kSlotQuirkRolls].IsSet());
     EXPECT_EQ(current_character.QUIRK_COUNT[17], 1) << "nothing rolled is undone";
 }

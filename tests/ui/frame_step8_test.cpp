@@ -51,7 +51,7 @@ protected:
         current_character.ABILITY_PERC = {40, 90, 50, 10, 50, 50, 50};
         current_character.SOCIAL_ID = 5;
         program_data.BuildingPoints = 5.0f;
-        program_data.WizardState = 8;
+        program_data.WizardState = kWizardClass;
     }
     void TearDown() override {
         CloseAllWindows();
@@ -110,7 +110,7 @@ TEST_F(FrameStep8Test, ANewWindowShowsTheStoredAbilitiesThePoolAndTheClasses) {
     EXPECT_NE(TreeOutline(CurrentTree()).find("Quirks and Flaws\n  Nervous Laugh\n"), std::string::npos)
         << TreeOutline(CurrentTree());
     EXPECT_TRUE(LogLines().empty());
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
     EXPECT_EQ(step_->GetMenuBar(), nullptr) << "the step has no menu";
 }
 
@@ -220,14 +220,14 @@ TEST_F(FrameStep8Test, TheCloseBoxAndAbortEndTheCreationAndEmptyTheSlot) {
     Open();
     step_->Close();
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     EXPECT_FALSE(VOLDFrames[kSlotStep8].IsSet());
 
-    program_data.WizardState = 8;
+    program_data.WizardState = kWizardClass;
     Open();
     SelectMenu(step_, ID_STEP8_MENU_ABORT);
     EXPECT_TRUE(Closing(step_));
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     PumpEvents();
     EXPECT_FALSE(VOLDFrames[kSlotStep8].IsSet());
 }
@@ -249,7 +249,7 @@ TEST_F(FrameStep8Test, ContinueWithoutAPickDoesNothing) {
     SelectMenu(step_, ID_STEP8_MENU_CONTINUE);
     EXPECT_FALSE(Closing(step_));
     EXPECT_FALSE(step_->IsContinued());
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
     EXPECT_EQ(program_data.BuildingPoints, 5.0f);
     EXPECT_EQ(ClassDataItem::First(), nullptr);
     EXPECT_TRUE(ThiefWindows().empty());
@@ -262,7 +262,7 @@ TEST_F(FrameStep8Test, ContinueHandsTheClassOverAndOpensOneThiefWindowPerThiefCl
     PickRow("Fighter/Thief");
     Click(step_, ID_STEP8_CONTINUE);
     EXPECT_TRUE(Closing(step_));
-    EXPECT_EQ(program_data.WizardState, 9);
+    EXPECT_EQ(program_data.WizardState, kWizardAgeAndMoney);
     EXPECT_EQ(current_character.ABILITY_BASE, (AbilityValues{12, 9, 10, 8, 10, 11, 10}));
     EXPECT_EQ(current_character.ABILITY_PERC, (AbilityValues{40, 15, 50, 85, 50, 50, 50}));
     EXPECT_EQ(program_data.BuildingPoints, 5.0f) << "1 BP spent, 1 given back, no bonus";
@@ -282,14 +282,14 @@ TEST_F(FrameStep8Test, ContinueHandsTheClassOverAndOpensOneThiefWindowPerThiefCl
 
     PumpEvents();
     EXPECT_FALSE(VOLDFrames[kSlotStep8].IsSet());
-    EXPECT_EQ(program_data.WizardState, 9) << "a continued step leaves the creation running";
+    EXPECT_EQ(program_data.WizardState, kWizardAgeAndMoney) << "a continued step leaves the creation running";
     EXPECT_EQ(ThiefWindows().size(), 1u);
 
     // With the age-and-money step open beside it, aborting the thief window leaves the creation running.
     Click(ThiefWindows().front(), ID_THIEF_ABORT);
     PumpEvents();
     EXPECT_TRUE(ThiefWindows().empty());
-    EXPECT_EQ(program_data.WizardState, 9);
+    EXPECT_EQ(program_data.WizardState, kWizardAgeAndMoney);
     EXPECT_EQ(VOLDFrames[kSlotStep10].Live(), next);
 }
 
@@ -300,7 +300,7 @@ TEST_F(FrameStep8Test, AClassWithoutThiefSkillsOpensNoThiefWindowAndARefusedAppl
     Click(step_, ID_STEP8_APPLY); // refused: the pick stays dropped
     PickRow("Mage");
     Click(step_, ID_STEP8_CONTINUE);
-    EXPECT_EQ(program_data.WizardState, 9);
+    EXPECT_EQ(program_data.WizardState, kWizardAgeAndMoney);
     EXPECT_EQ(program_data.BuildingPoints, 5.0f);
     EXPECT_EQ(ClassItemNames(), std::vector<std::string>{"Mage"});
     EXPECT_TRUE(ThiefWindows().empty());
@@ -313,7 +313,7 @@ TEST_F(FrameStep8Test, AClassWithoutThiefSkillsOpensNoThiefWindowAndARefusedAppl
 
 TEST_F(FrameStep8Test, TheHandPickingContinueOpensTheClassStepInItsSlot) {
     SetQuirkFlawStructure();
-    program_data.WizardState = 6;
+    program_data.WizardState = kWizardQuirks;
     auto* quirks = new CherryStep7(nullptr, "Character Creation: Quirks and Flaws (Cherry Picking)",
                                    wxDefaultPosition, wxSize(550, 365));
     VOLDFrames[kSlotQuirks] = quirks;
@@ -325,7 +325,7 @@ TEST_F(FrameStep8Test, TheHandPickingContinueOpensTheClassStepInItsSlot) {
     ASSERT_NE(step, nullptr);
     EXPECT_EQ(step->GetTitle(), "Character Creation: Spend BP's to raise abilities");
     EXPECT_TRUE(step->IsShown());
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
     EXPECT_FALSE(VOLDFrames[kSlotQuirks].IsSet());
     step_ = step;
     EXPECT_EQ(ClassRows(), (std::vector<std::string>{"Cleric", "Fighter", "Mage"}));
@@ -334,7 +334,7 @@ TEST_F(FrameStep8Test, TheHandPickingContinueOpensTheClassStepInItsSlot) {
 TEST_F(FrameStep8Test, TheRandomQuirkStepsContinueOpensTheClassStepInItsSlot) {
     SetQuirkFlawStructure();
     current_character.QUIRK_COUNT[17] = 1;
-    program_data.WizardState = 7;
+    program_data.WizardState = kWizardChosenQuirkRolls;
     program_data.QuirkRollsOwed = 0;
     auto* rolls =
         new FrameStep7(nullptr, "Character Creation: Quirks and Flaws", wxDefaultPosition, wxSize(550, 550));
@@ -347,7 +347,7 @@ TEST_F(FrameStep8Test, TheRandomQuirkStepsContinueOpensTheClassStepInItsSlot) {
     ASSERT_NE(step_, nullptr);
     EXPECT_EQ(step_->GetTitle(), "Character Creation: Quirks and Flaws");
     EXPECT_TRUE(step_->IsShown());
-    EXPECT_EQ(program_data.WizardState, 8);
+    EXPECT_EQ(program_data.WizardState, kWizardClass);
     EXPECT_FALSE(VOLDFrames[kSlotQuirkRolls].IsSet());
     EXPECT_EQ(ClassRows(), (std::vector<std::string>{"Cleric", "Fighter", "Mage"}));
     // The quirks held reach the tree as the class step opens.
@@ -408,7 +408,7 @@ TEST_F(FrameStep8Test, TwoThiefClassesGetTwoWindowsEachWritingItsOwnItem) {
     EXPECT_EQ(total->GetValue(), std::to_string(base + 25));
     PumpEvents();
     EXPECT_EQ(ThiefWindows().size(), 1u);
-    EXPECT_EQ(program_data.WizardState, 9);
+    EXPECT_EQ(program_data.WizardState, kWizardAgeAndMoney);
 }
 
 } // namespace

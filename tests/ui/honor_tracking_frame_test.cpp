@@ -425,7 +425,7 @@ TEST_F(HonorTrackingFrameTest, AFileGoneSinceThePickerOpenedIsToldAndAddsNobody)
 }
 
 TEST_F(HonorTrackingFrameTest, ClosingATrackerLeavesTheCreationStateAndTheParty) {
-    for (int state : {5, 0}) {
+    for (WizardStep state : {kWizardBackground, kWizardNone}) {
         program_data.WizardState = state;
         Member(0, "Ada", "Neutral", 4);
         HonorTrackingFrame* w = Open();

@@ -37,7 +37,7 @@ TEST_F(NewCharacterTest, FromTheMainWindowToTheHandOver) {
     ASSERT_NE(step, nullptr);
     EXPECT_EQ(step->GetTitle(), "Character Creation: Roll Ability Scores and choose race");
     EXPECT_EQ(step->GetParent(), main);
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
     EXPECT_EQ(program_data.LogFileName, "36.log");
 
     dice::QueueFaces(RollFaces({12, 14, 9, 13, 10, 11, 15}, {5, 15, 25, 35, 45, 55, 65}));
@@ -63,7 +63,7 @@ TEST_F(NewCharacterTest, FromTheMainWindowToTheHandOver) {
     EXPECT_EQ(current_character.ABILITY_BASE, (Scores{12, 14, 10, 13, 10, 11, 14}));
     EXPECT_EQ(current_character.ABILITY_PERC, (Scores{5, 15, 25, 35, 45, 55, 65}));
     EXPECT_EQ(program_data.BuildingPoints, 4.0f);
-    EXPECT_EQ(program_data.WizardState, 5);
+    EXPECT_EQ(program_data.WizardState, kWizardBackground);
     ASSERT_NE(SkillDataItem::First(), nullptr);
     EXPECT_EQ(SkillDataItem::First()->name, "Language, Modern: Tidespeech");
     EXPECT_EQ(SkillDataItem::First()->value, 100);
@@ -99,7 +99,7 @@ TEST_F(NewCharacterTest, FromTheMainWindowToTheHandOver) {
     // The step is over: "&New Character" is refused until the creation ends.
     SelectMenu(main, ID_MAIN_NEW);
     EXPECT_EQ(VOLDFrames[kSlotStep3].Live(), nullptr);
-    EXPECT_EQ(program_data.WizardState, 5);
+    EXPECT_EQ(program_data.WizardState, kWizardBackground);
 }
 
 TEST_F(NewCharacterTest, ClosingTheStepBeforeContinueLetsANewCharacterStart) {
@@ -112,12 +112,12 @@ TEST_F(NewCharacterTest, ClosingTheStepBeforeContinueLetsANewCharacterStart) {
     Click(first, ID_STEP3_CONTINUE); // no race picked: refused
     first->Close();
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
 
     SelectMenu(main, ID_MAIN_NEW);
     wxFrame* second = VOLDFrames[kSlotStep3].Live();
     ASSERT_NE(second, nullptr);
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
     EXPECT_EQ(current_character.ABILITY_BASE[0], 0) << "the new character starts from the reset";
 }
 
@@ -128,41 +128,43 @@ TEST_F(NewCharacterTest, AnAbortedStepDeletedAtIdleLeavesTheNextCreationRunning)
     wxFrame* first = VOLDFrames[kSlotStep3].Live();
     ASSERT_NE(first, nullptr);
     SelectMenu(first, ID_STEP3_MENU_ABORT);
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
 
     // The aborted window is still alive until idle time; the next character starts before that.
     SelectMenu(main, ID_MAIN_NEW);
     wxFrame* second = VOLDFrames[kSlotStep3].Live();
     ASSERT_NE(second, nullptr);
     ASSERT_NE(second, first);
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
 
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 3) << "the first window's deletion must not end the second creation";
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities)
+        << "the first window's deletion must not end the second creation";
     EXPECT_EQ(VOLDFrames[kSlotStep3].Live(), second);
     SelectMenu(main, ID_MAIN_NEW); // refused while the creation runs
     EXPECT_EQ(VOLDFrames[kSlotStep3].Live(), second);
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
 }
 
 TEST_F(NewCharacterTest, AnOpenEquipmentStepKeepsItsCharacterUntilItCloses) {
     std::filesystem::copy(SampleCatalogs(), dir_.path(), std::filesystem::copy_options::recursive);
     FormMain* main = RunStartUp();
     current_character.CHARACTER_NAME = "Ada";
-    program_data.WizardState = 0; // as the alignment step leaves it when it opens the equipment step
+    program_data.WizardState =
+        kWizardNone; // as the alignment step leaves it when it opens the equipment step
     EquipFrame* equip = OpenEquipFrame();
     ASSERT_NE(equip, nullptr);
 
     SelectMenu(main, ID_MAIN_NEW);
     EXPECT_FALSE(VOLDFrames[kSlotStep3].IsSet()) << "no new character under the open equipment step";
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     EXPECT_EQ(current_character.CHARACTER_NAME, "Ada");
 
     equip->Close(true);
     PumpEvents();
     SelectMenu(main, ID_MAIN_NEW);
     EXPECT_NE(VOLDFrames[kSlotStep3].Live(), nullptr);
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
     EXPECT_EQ(current_character.CHARACTER_NAME, "");
 }
 

@@ -75,14 +75,14 @@ TEST_F(PCTreeEditTest, TheSelectedItemIsEditedNotTheOneUnderTheMouse) {
 TEST_F(PCTreeEditTest, NothingHappensWithAStepOpenOrWithNoLabelSelected) {
     const std::string before = TreeOutline(CurrentTree());
     const size_t windows = wxTopLevelWindows.size();
-    for (int32_t state : {1, 8}) {
+    for (WizardStep state : {kWizardFighterRolled, kWizardClass}) {
         program_data.WizardState = state;
         for (const char* name : {"Age", "Handeness", "Skills", "Equipment"}) {
             SCOPED_TRACE(name);
             RightClick(name);
         }
     }
-    program_data.WizardState = 0;
+    program_data.WizardState = kWizardNone;
     RightClick(Item("40 years"), Item("40 years")); // a value item
     RightClick(wxTreeItemId(), Item("Age"));        // nothing selected
 

@@ -35,7 +35,7 @@ TEST_F(SaveFileTest, SavingAnUnnamedNewCharacterSaysWhyAndWritesNothing) {
     FormMain* main = RunStartUp();
     dice::QueueFaces(std::vector<int32_t>(12, 3)); // the dice-log name
     SelectMenu(main, ID_MAIN_NEW);
-    ASSERT_EQ(program_data.WizardState, 3);
+    ASSERT_EQ(program_data.WizardState, kWizardAbilities);
 
     ScopedPrompter prompts;
     prompts->ExpectMessage();
@@ -43,7 +43,7 @@ TEST_F(SaveFileTest, SavingAnUnnamedNewCharacterSaysWhyAndWritesNothing) {
     ASSERT_EQ(prompts->Asked().size(), 1u);
     EXPECT_EQ(prompts->Asked()[0].message, "The character needs a name before it can be saved.");
     EXPECT_FALSE(fs::exists("CharacterXML"));
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
 }
 
 // A player who cancels the name question at the end of a creation must still be able to save the
@@ -52,19 +52,19 @@ TEST_F(SaveFileTest, SavingAFinishedCharacterWithoutAUsableNameAsksTheNameOnce) 
     FormMain* main = RunStartUp();
     const struct {
         const char* what;
-        int32_t state;
+        WizardStep state;
         const char* race;
         const char* name;
         bool asked;
         const char* answer; // null: the question is cancelled
         const char* file;   // null: nothing is written
     } cases[] = {
-        {"finished, name cancelled, named now", 0, "Human", "", true, "Anna", "Anna.xml"},
-        {"finished, named '..', named now", 0, "Human", "..", true, "Bo/Ek", "Bo_Ek.xml"},
-        {"finished, the question cancelled again", 0, "Human", "", true, nullptr, nullptr},
-        {"finished, a blank answer", 0, "Human", "", true, "", nullptr},
-        {"mid-creation: the last step asks it", 13, "Human", "", false, nullptr, nullptr},
-        {"no character created yet", 0, "", "", false, nullptr, nullptr},
+        {"finished, name cancelled, named now", kWizardNone, "Human", "", true, "Anna", "Anna.xml"},
+        {"finished, named '..', named now", kWizardNone, "Human", "..", true, "Bo/Ek", "Bo_Ek.xml"},
+        {"finished, the question cancelled again", kWizardNone, "Human", "", true, nullptr, nullptr},
+        {"finished, a blank answer", kWizardNone, "Human", "", true, "", nullptr},
+        {"mid-creation: the last step asks it", kWizardSkillsDone, "Human", "", false, nullptr, nullptr},
+        {"no character created yet", kWizardNone, "", "", false, nullptr, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -120,7 +120,7 @@ protected:
     void NewCharacter(int32_t age) {
         dice::QueueFaces(std::vector<int32_t>(12, 3)); // the dice-log name
         SelectMenu(main_, ID_MAIN_NEW);
-        ASSERT_EQ(program_data.WizardState, 3);
+        ASSERT_EQ(program_data.WizardState, kWizardAbilities);
         current_character.AGE = age;
     }
     // Closes the creation's step window, as a finished creation leaves none open.
@@ -128,7 +128,7 @@ protected:
         if (wxWindow* step = FindTopLevel<FrameStep3>())
             step->Destroy();
         PumpEvents();
-        program_data.WizardState = 0;
+        program_data.WizardState = kWizardNone;
     }
     static std::string Xml(const std::string& stem) {
         return ReadFileBytes(fs::path("CharacterXML") / (stem + ".xml"));

@@ -88,7 +88,7 @@ void SampleShopTest::SetUp() {
     LoadCatalogues();
     BooksToUse[kBookCore] = 1;
     program_data.LogFileName = "4.log";
-    program_data.WizardState = 12;
+    program_data.WizardState = kWizardSkills;
     program_data.BuildingPoints = 7.5f;
     Character_Class& pc = current_character;
     pc.ABILITY_BASE = {12, 14, 10, 13, 10, 11, 14};

@@ -25,13 +25,13 @@ protected:
 };
 
 TEST_F(SkillFrameTest, TheCreationHasMenuStatusBarAndPoolAndTheEditorHasNone) {
-    for (int32_t state : {12, 0}) {
+    for (WizardStep state : {kWizardSkills, kWizardNone}) {
         SCOPED_TRACE(state);
         program_data.WizardState = state;
         SkillFrame* frame = OpenSkillFrame();
         EXPECT_EQ(VOLDFrames[kSlotSkills].Live(), frame);
         EXPECT_EQ(frame->GetTitle(), "Character Creation: Skills Talents & Proficiencies");
-        const bool creation = state > 0;
+        const bool creation = state > kWizardNone;
         EXPECT_EQ(frame->GetMenuBar() != nullptr, creation);
         EXPECT_EQ(frame->GetStatusBar() != nullptr, creation);
         if (creation) {
@@ -149,7 +149,7 @@ TEST_F(SkillFrameTest, AbortKeepsThePurchasesEndsTheCreationAndFreesTheSlot) {
     SelectRow(ListOf(frame, ID_SKILLS_CATALOGUE), "Dagger");
     Click(frame, ID_SKILLS_ADD);
     SelectMenu(frame, ID_SKILLS_MENU_ABORT);
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     PumpEvents();
     EXPECT_FALSE(VOLDFrames[kSlotSkills].IsSet());
     ASSERT_NE(ProfDataItem::First(), nullptr);

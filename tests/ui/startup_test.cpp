@@ -20,7 +20,7 @@ class StartUpTest : public GlobalsTest {};
 TEST_F(StartUpTest, OpensTheMainWindowWithEmptySlotsAndNoStepOpen) {
     ScopedTempDir dir;
     std::filesystem::copy(FixtureCatalogs(), dir.path(), std::filesystem::copy_options::recursive);
-    program_data.WizardState = 3;
+    program_data.WizardState = kWizardAbilities;
     VOLDFrames[5] = new wxFrame(nullptr, wxID_ANY, "stale"); // a slot left set must be emptied
 
     testing::internal::CaptureStdout();
@@ -30,7 +30,7 @@ TEST_F(StartUpTest, OpensTheMainWindowWithEmptySlotsAndNoStepOpen) {
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(MasterFrame, frame);
     EXPECT_EQ(program_data.ProgramVersion, "5.1");
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     for (const FrameSlot& slot : VOLDFrames)
         EXPECT_FALSE(slot.IsSet());
     EXPECT_EQ(frame->GetTitle(), "Brindlekit");

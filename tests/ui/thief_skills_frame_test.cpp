@@ -29,7 +29,7 @@ protected:
     void SetUp() override {
         GlobalsTest::SetUp();
         program_data.LogFileName = "31.log";
-        program_data.WizardState = 9;
+        program_data.WizardState = kWizardAgeAndMoney;
         thief_ = std::make_unique<CharacterClass>();
         thief_->NAME = "Thief";
         thief_->THIEF = 1;
@@ -185,7 +185,7 @@ TEST_F(ThiefSkillsTest, ContinueStoresThePointsFillsTheTreeAndKeepsTheWizardStat
         << tree;
     EXPECT_NE(tree.find("Climb Walls\n      90\n"), std::string::npos) << tree;
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 9);
+    EXPECT_EQ(program_data.WizardState, kWizardAgeAndMoney);
 }
 
 TEST_F(ThiefSkillsTest, AbortEndsTheCreationOnlyWhenNoStepIsOpenBesideIt) {
@@ -195,7 +195,7 @@ TEST_F(ThiefSkillsTest, AbortEndsTheCreationOnlyWhenNoStepIsOpenBesideIt) {
     Open();
     Click(window_, ID_THIEF_ABORT);
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 9);
+    EXPECT_EQ(program_data.WizardState, kWizardAgeAndMoney);
     EXPECT_EQ(record_->CLASS_PICK_POCKETS[1], 0);
 
     // Alone, Abort and the close box end it.
@@ -204,13 +204,13 @@ TEST_F(ThiefSkillsTest, AbortEndsTheCreationOnlyWhenNoStepIsOpenBesideIt) {
     Open();
     Click(window_, ID_THIEF_ABORT);
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
 
-    program_data.WizardState = 9;
+    program_data.WizardState = kWizardAgeAndMoney;
     Open();
     window_->Close();
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 0);
+    EXPECT_EQ(program_data.WizardState, kWizardNone);
     EXPECT_TRUE(LogLines().empty());
 }
 
@@ -219,7 +219,7 @@ TEST_F(ThiefSkillsTest, AWindowLeftFromAReplacedCharacterIsInert) {
     Type(0, "30");
     Type(7, "30");
     Clear_All();
-    program_data.WizardState = 3; // the next character's first step
+    program_data.WizardState = kWizardAbilities; // the next character's first step
     current_character.pClass = thief_.get();
     ClassDataItem* next = AddRecord();
     const size_t lines = LogLines().size();
@@ -232,7 +232,7 @@ TEST_F(ThiefSkillsTest, AWindowLeftFromAReplacedCharacterIsInert) {
     EXPECT_EQ(LogLines().size(), lines);
     window_->Close();
     PumpEvents();
-    EXPECT_EQ(program_data.WizardState, 3);
+    EXPECT_EQ(program_data.WizardState, kWizardAbilities);
 }
 
 } // namespace
