@@ -7,11 +7,9 @@
 #include "app/dice_log.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
-#include "quirks/quirk_flaw.h"
-#include "ui/tree_model.h"
 
 void Clear_All() {
-    SetQuirkFlawStructure();
+    ResetQuirkFlawTable();
 
     // Both records start again from freshly constructed ones, so a field added later is reset with the
     // rest. The run keeps its version and log name; the quirk bookkeeping is set by the background step
@@ -36,7 +34,7 @@ void Clear_All() {
     LoadOptions();
     BooksToUse[kBookCore] = 1;
 
-    ClearTree();
+    ResetCharacterTree();
     // A log holding more than its own reset line is the record of an earlier character's rolls: the new
     // character starts the next free log instead of emptying it. The dice of the name roll stay the same.
     const std::string cleared = "All variables have been cleared";

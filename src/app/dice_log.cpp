@@ -9,7 +9,6 @@
 #include "app/dice.h"
 #include "app/numbers.h"
 #include "app/prompts.h"
-#include "ui/tree_model.h"
 
 namespace {
 
@@ -96,7 +95,7 @@ std::string FormatLogLine(float bp, const std::string& text) {
 void Format_Entry(float bp, std::string& text, const std::string& file) {
     text = FormatLogLine(bp, text);
     LogLine(text, file, false);
-    UpdateTree();
+    OpenTreeAfterLogLine();
 }
 
 void Format_Entry(std::string& text, const std::string& file) {

@@ -31,6 +31,10 @@ void Log_Entry(const std::string& file, const std::string& text);
 // "BP=%-6.1f | %s" with `bp` and `text`, the decimal mark a dot whatever the locale.
 std::string FormatLogLine(float bp, const std::string& text);
 
+// Opens the tree window when it is closed, after a line with the BP prefix is logged. Defined with the
+// tree window (ui/), so the dice log includes none of its headers.
+void OpenTreeAfterLogLine();
+
 // Logs `text` with the BP prefix: opens the log window when it is closed, appends the line to `file`,
 // shows it in the window and opens the tree window when it is closed. `text` becomes the line as shown,
 // prefix and trailing newline included.

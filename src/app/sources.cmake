@@ -1,4 +1,4 @@
-# Start-up, records, dice, dice log, reset and options.
+# Records, dice, dice log, reset and options: the foundation every other folder builds on.
 list(APPEND BK_CORE_SOURCES
     src/app/text_encoding.cpp
     src/app/numbers.cpp
@@ -13,7 +13,6 @@ list(APPEND BK_CORE_SOURCES
 )
 list(APPEND BK_UI_SOURCES
     src/app/app_globals.cpp
-    src/app/cx_application.cpp
     src/app/wx_prompter.cpp
     src/app/app_icon.cpp
     src/app/shutdown.cpp

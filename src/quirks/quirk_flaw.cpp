@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/clear_all.h"
 #include "quirks/quirk_flaw_data.h"
 
 QuirkFlawTable quirkflaw;
@@ -88,6 +89,10 @@ void SetQuirkFlawStructure(QuirkFlawTable& table) {
 
 void SetQuirkFlawStructure() {
     SetQuirkFlawStructure(quirkflaw);
+}
+
+void ResetQuirkFlawTable() {
+    SetQuirkFlawStructure();
 }
 
 std::vector<std::string> QuirkTableNames(const QuirkFlawTable& table) {

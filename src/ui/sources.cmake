@@ -1,4 +1,4 @@
-# Main window, options dialog, character tree, ability tables and derived statistics.
+# Options dialog, character tree, ability tables and derived statistics.
 list(APPEND BK_CORE_SOURCES
     src/ui/ability_tables.cpp
     src/ui/ability_scores.cpp
@@ -8,7 +8,6 @@ list(APPEND BK_CORE_SOURCES
     src/ui/tree_pushers.cpp
 )
 list(APPEND BK_UI_SOURCES
-    src/ui/form_main.cpp
     src/ui/options_dialog.cpp
     src/ui/wx_tree_model.cpp
     src/ui/pc_tree_frame.cpp

@@ -2,6 +2,9 @@
 
 #include <cstddef>
 
+#include "app/clear_all.h"
+#include "app/dice_log.h"
+
 struct MemoryTreeModel::Node {
     Node* parent = nullptr;
     size_t index = 0; // position among the parent's children, so the next sibling is found at once
@@ -188,6 +191,14 @@ void UpdateTree() {
 void ClearTree() {
     if (TreeModel* tree = CurrentTree())
         ClearTree(*tree);
+}
+
+void ResetCharacterTree() {
+    ClearTree();
+}
+
+void OpenTreeAfterLogLine() {
+    UpdateTree();
 }
 
 void UpdateTreeBranch(const std::string& name, const std::vector<std::string>& labels,

@@ -8,7 +8,7 @@
 
 #include "app/app_globals.h"
 #include "app/character.h"
-#include "app/cx_application.h"
+#include "shell/cx_application.h"
 #include "app/dice.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
@@ -22,7 +22,7 @@
 #include "support/scoped_temp_dir.h"
 #include "support/scripted_prompter.h"
 #include "support/tree_outline.h"
-#include "ui/form_main.h"
+#include "shell/form_main.h"
 #include "ui/tree_model.h"
 #include "ui/ui_test_support.h"
 

@@ -8,13 +8,13 @@
 #include <wx/stattext.h>
 
 #include "app/app_globals.h"
-#include "app/cx_application.h"
+#include "shell/cx_application.h"
 #include "app/dice.h"
 #include "steps/frame_step3.h"
 #include "steps/frame_step6.h"
 #include "support/catalog_files.h"
 #include "support/scripted_prompter.h"
-#include "ui/form_main.h"
+#include "shell/form_main.h"
 #include "ui/ui_test_support.h"
 
 void CreationRunTest::SetUp() {

@@ -6,14 +6,14 @@
 #include <wx/weakref.h>
 
 #include "app/app_globals.h"
-#include "app/cx_application.h"
+#include "shell/cx_application.h"
 #include "app/dice.h"
 #include "app/program_data.h"
 #include "gm/critical_frame.h"
 #include "support/dice_rolls.h"
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
-#include "ui/form_main.h"
+#include "shell/form_main.h"
 #include "ui/ui_test_support.h"
 
 namespace {

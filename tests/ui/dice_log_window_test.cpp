@@ -6,14 +6,14 @@
 #include <wx/textctrl.h>
 
 #include "app/app_globals.h"
-#include "app/cx_application.h"
+#include "shell/cx_application.h"
 #include "app/dice_log.h"
 #include "app/dice_log_window.h"
 #include "app/text_encoding.h"
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
 #include "support/tree_outline.h"
-#include "ui/form_main.h"
+#include "shell/form_main.h"
 #include "ui/pc_tree_frame.h"
 #include "ui/tree_model.h"
 #include "ui/ui_test_support.h"

@@ -14,7 +14,7 @@
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
 #include "support/scripted_prompter.h"
-#include "ui/form_main.h"
+#include "shell/form_main.h"
 #include "ui/options_dialog.h"
 #include "ui/ui_test_support.h"
 

@@ -9,7 +9,7 @@
 
 #include "app/app_globals.h"
 #include "app/character.h"
-#include "app/cx_application.h"
+#include "shell/cx_application.h"
 #include "app/dice.h"
 #include "app/program_data.h"
 #include "catalog/race_catalog.h"
@@ -20,7 +20,7 @@
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
 #include "support/scripted_prompter.h"
-#include "ui/form_main.h"
+#include "shell/form_main.h"
 #include "ui/ui_test_support.h"
 
 namespace {

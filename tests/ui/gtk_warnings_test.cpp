@@ -3,13 +3,13 @@
 #include <string>
 
 #include "app/app_globals.h"
-#include "app/cx_application.h"
+#include "shell/cx_application.h"
 #include "gm/honor_tracking_frame.h"
 #include "steps/frame_step3.h"
 #include "support/catalog_files.h"
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
-#include "ui/form_main.h"
+#include "shell/form_main.h"
 #include "ui/ui_test_support.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "app/app_globals.h"
 #include "app/character.h"
-#include "app/cx_application.h"
+#include "shell/cx_application.h"
 #include "app/dice.h"
 #include "app/dice_log.h"
 #include "app/program_data.h"
@@ -25,7 +25,7 @@
 #include "support/saved_character_files.h"
 #include "support/scoped_temp_dir.h"
 #include "support/scripted_prompter.h"
-#include "ui/form_main.h"
+#include "shell/form_main.h"
 #include "ui/ui_test_support.h"
 
 namespace fs = std::filesystem;

@@ -6,7 +6,7 @@
 
 #include "app/app_globals.h"
 #include "app/character.h"
-#include "app/cx_application.h"
+#include "shell/cx_application.h"
 #include "app/dice.h"
 #include "app/program_data.h"
 #include "files/character_sheet.h"
@@ -18,7 +18,7 @@
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
 #include "support/scripted_prompter.h"
-#include "ui/form_main.h"
+#include "shell/form_main.h"
 #include "ui/tree_pushers.h"
 #include "ui/ui_test_support.h"
 

@@ -2,7 +2,7 @@
 #include <wx/display.h>
 
 #include "app/app_globals.h"
-#include "app/cx_application.h"
+#include "shell/cx_application.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
 #include "catalog/equipment_catalog.h"
@@ -10,7 +10,7 @@
 #include "support/catalog_files.h"
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
-#include "ui/form_main.h"
+#include "shell/form_main.h"
 #include "ui/ui_test_support.h"
 
 namespace {

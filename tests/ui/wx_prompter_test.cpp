@@ -9,7 +9,7 @@
 #include "app/wx_prompter.h"
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
-#include "ui/form_main.h"
+#include "shell/form_main.h"
 #include "ui/ui_test_support.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/cx_application.h"
+#include "shell/cx_application.h"
 
 #include <clocale>
 #include <memory>
@@ -10,7 +10,7 @@
 #include "app/program_data.h"
 #include "app/wx_prompter.h"
 #include "catalog/catalogues.h"
-#include "ui/form_main.h"
+#include "shell/form_main.h"
 #include "ui/pc_tree_frame.h"
 
 FormMain* RunStartUp() {

@@ -1,4 +1,4 @@
-#include "ui/form_main.h"
+#include "shell/form_main.h"
 
 #include <wx/menu.h>
 #include <wx/statusbr.h>

@@ -1,4 +1,4 @@
 // The program's entry: the framework creates the application object and runs its event loop.
-#include "app/cx_application.h"
+#include "shell/cx_application.h"
 
 wxIMPLEMENT_APP(cxApplication);
