@@ -66,7 +66,3 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
-
-// Opens the hand-picking window under the main window as the step it is reached `from` opens it: from
-// the background step in slot 5 (550 x 365), from the random rolls in slot 3 (500 x 385).
-CherryStep7* OpenCherryStep7(QuirkStepFrom from);

@@ -11,8 +11,8 @@
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "app/text_encoding.h"
-#include "quirks/cherry_step7.h"
 #include "quirks/quirk_controls.h"
+#include "quirks/quirk_step_openers.h"
 #include "quirks/quirk_steps.h"
 #include "steps/frame_step8.h"
 

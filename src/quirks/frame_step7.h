@@ -61,7 +61,3 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
-
-// Opens the random-roll window under the main window as the step it is reached `from` opens it: from the
-// background step in slot 5, from hand-picking in slot 6.
-FrameStep7* OpenFrameStep7(QuirkStepFrom from);

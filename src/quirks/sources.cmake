@@ -11,4 +11,5 @@ list(APPEND BK_UI_SOURCES
     src/quirks/quirk_controls.cpp
     src/quirks/cherry_step7.cpp
     src/quirks/frame_step7.cpp
+    src/quirks/quirk_step_openers.cpp
 )

@@ -13,6 +13,7 @@
 #include "catalog/equipment_catalog.h"
 #include "steps/equipment_purse.h"
 #include "ui/list_selection.h"
+#include "ui/pc_tree_frame.h"
 #include "ui/tree_pushers.h"
 
 namespace {
@@ -140,4 +141,8 @@ void EquipFrame::OnContinue(wxCommandEvent&) {
 EquipFrame* OpenEquipFrame() {
     return OpenInSlot<EquipFrame>(kSlotEquipment, MasterFrame, "Character Creation: Purchase Equipment",
                                   wxSize(731, 545));
+}
+
+void OpenEquipmentFromTree() {
+    OpenEquipFrame();
 }

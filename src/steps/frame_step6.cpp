@@ -9,9 +9,6 @@
 #include "app/app_icon.h"
 #include "app/program_data.h"
 #include "app/text_encoding.h"
-#include "quirks/cherry_step7.h"
-#include "quirks/frame_step7.h"
-#include "quirks/quirk_controls.h"
 #include "steps/background_handover.h"
 #include "steps/retired_button.h"
 
@@ -131,10 +128,7 @@ void FrameStep6::OnContinue(wxCommandEvent&) {
         return;
     continued = true;
     Close(true);
-    if (exit == BackgroundExit::ToHandPicking)
-        OpenCherryStep7(QuirkStepFrom::Background);
-    else
-        OpenFrameStep7(QuirkStepFrom::Background);
+    OpenQuirkStepAfterBackground(exit == BackgroundExit::ToHandPicking);
 }
 
 void FrameStep6::OnAbort(wxCommandEvent&) {

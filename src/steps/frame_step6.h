@@ -64,3 +64,7 @@ private:
 
 // Opens the background step under the main window in slot 4.
 FrameStep6* OpenFrameStep6();
+
+// Opens the quirk step the background step hands over to: hand-picking, or the random rolls. Defined
+// with the quirk windows (quirks/), so this step includes none of their headers.
+void OpenQuirkStepAfterBackground(bool handPicking);

@@ -17,6 +17,7 @@
 #include "steps/character_finish.h"
 #include "steps/equip_frame.h"
 #include "ui/list_selection.h"
+#include "ui/pc_tree_frame.h"
 #include "ui/tree_pushers.h"
 
 namespace {
@@ -225,4 +226,8 @@ void SkillFrame::OnContinue(wxCommandEvent&) {
 SkillFrame* OpenSkillFrame() {
     return OpenInSlot<SkillFrame>(kSlotSkills, MasterFrame,
                                   "Character Creation: Skills Talents & Proficiencies", wxSize(731, 545));
+}
+
+void OpenSkillsFromTree() {
+    OpenSkillFrame();
 }

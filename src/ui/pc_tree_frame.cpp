@@ -7,8 +7,6 @@
 #include "app/app_icon.h"
 #include "app/shutdown.h"
 #include "app/window_placement.h"
-#include "steps/equip_frame.h"
-#include "steps/skill_frame.h"
 #include "ui/tree_edit.h"
 #include "ui/tree_model.h"
 #include "ui/wx_tree_model.h"
@@ -67,11 +65,11 @@ void PCTreeFrame::OnEdit(wxTreeEvent&) {
     switch (EditTreeItem(model, ToTreeItem(tree_->GetSelection()))) {
     case TreeEditOutcome::OpenSkills:
         if (!VOLDFrames[kSlotSkills].IsSet())
-            OpenSkillFrame();
+            OpenSkillsFromTree();
         break;
     case TreeEditOutcome::OpenEquipment:
         if (!VOLDFrames[kSlotEquipment].IsSet())
-            OpenEquipFrame();
+            OpenEquipmentFromTree();
         break;
     case TreeEditOutcome::Nothing:
     case TreeEditOutcome::Edited:

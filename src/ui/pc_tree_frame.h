@@ -36,3 +36,8 @@ extern wxWeakRef<wxTreeCtrl> theTree;
 
 // Makes the tree rules work on the PCTreeFrame window; called once at start-up.
 void InstallTreeWindow();
+
+// The spending windows the tree's context menu opens again. Defined with those windows (steps/), so the
+// tree window includes none of their headers.
+void OpenSkillsFromTree();
+void OpenEquipmentFromTree();
