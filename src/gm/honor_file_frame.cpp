@@ -1,10 +1,10 @@
 #include "gm/honor_file_frame.h"
 
+#include <utility>
 #include <wx/listctrl.h>
 
 #include "app/app_icon.h"
 #include "gm/honor_party.h"
-#include "gm/honor_tracking_frame.h"
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(HonorFileFrame, wxFrame)
@@ -12,9 +12,10 @@ wxBEGIN_EVENT_TABLE(HonorFileFrame, wxFrame)
 wxEND_EVENT_TABLE()
     // clang-format on
 
-    HonorFileFrame::HonorFileFrame(HonorTrackingFrame* parent, const wxString& title, const wxPoint& pos,
-                                   const wxSize& size)
-    : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL), tracker_(parent) {
+HonorFileFrame::HonorFileFrame(wxWindow* parent, MemberAdded added, const wxString& title, const wxPoint& pos,
+                               const wxSize& size)
+    : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL),
+      added_(std::move(added)) {
     SetIcon(SampleIcon());
     list_ = CreateSavedCharacterList(this);
     OnSelectionStart();
@@ -31,6 +32,6 @@ void HonorFileFrame::OnOpen(wxListEvent& event) {
     const std::optional<PartyAddition> added = AddSavedCharacter(rowFiles_[static_cast<size_t>(row)]);
     if (!added)
         return;
-    tracker_->InsertMemberRow(added->slot, added->row);
+    added_(added->slot, added->row);
     Close(true);
 }

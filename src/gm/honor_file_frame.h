@@ -1,19 +1,26 @@
 // The honor tracker's party picker: lists the saved characters and adds the activated one to the party.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 #include <wx/frame.h>
 
 #include "files/saved_character_view.h"
+#include "gm/honor_party.h"
 
-class HonorTrackingFrame;
 class wxListCtrl;
 class wxListEvent;
 
 class HonorFileFrame : public wxFrame {
 public:
-    HonorFileFrame(HonorTrackingFrame* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
+    // Tells the tracker of a member added to the party: its party slot and its row.
+    using MemberAdded = std::function<void(size_t slot, const PartyRow& row)>;
+
+    // `parent` is the tracker, which owns the picker; `added` shows a new member in its list.
+    HonorFileFrame(wxWindow* parent, MemberAdded added, const wxString& title, const wxPoint& pos,
+                   const wxSize& size);
     // Touches no shared state: a picker holds no window slot and no part in a creation.
     ~HonorFileFrame() override = default;
 
@@ -27,7 +34,7 @@ public:
     const std::vector<std::string>& RowFiles() const { return rowFiles_; }
 
 private:
-    HonorTrackingFrame* tracker_;
+    MemberAdded added_;
     wxListCtrl* list_ = nullptr;
     std::vector<std::string> rowFiles_;
 

@@ -116,7 +116,8 @@ void HonorTrackingFrame::OnAwardBox(wxCommandEvent&) {
 
 void HonorTrackingFrame::AddPC(wxCommandEvent&) {
     // Kept nowhere: every press opens another picker, each adding into the one party.
-    (new HonorFileFrame(this, "Add Character", wxDefaultPosition, wxSize(300, 300)))->Show(true);
+    const auto added = [this](size_t slot, const PartyRow& row) { InsertMemberRow(slot, row); };
+    (new HonorFileFrame(this, added, "Add Character", wxDefaultPosition, wxSize(300, 300)))->Show(true);
 }
 
 void HonorTrackingFrame::RemovePC(wxCommandEvent&) {
