@@ -5,9 +5,7 @@
 #include <ctime>
 #include <deque>
 
-#include "app/character.h"
 #include "app/numbers.h"
-#include "app/program_data.h"
 
 std::string HonorText = "No honor in particular";
 std::string Package = "Pizza Man";
@@ -139,16 +137,6 @@ int32_t DiceRollPenHonor(int32_t sides, int32_t count) {
 int32_t DiceRollPenMHonor(int32_t sides, int32_t count, int32_t modifier) {
     return DiceRollAll(sides, count, HonorMod() + modifier + ScholarMod(), 1);
 }
-
-void RollStats() {
-    Character_Class& pc = current_character;
-    for (size_t i = 0; i < kAbilityCount; ++i) {
-        pc.ABILITY_BASE[i] = DiceRoll(6, 3);
-        pc.ABILITY_PERC[i] = DiceRoll(100, 1);
-    }
-    LogStepLine(AbilityLine("Rolling Ability Scores"));
-}
-
 namespace dice {
 
 void SetSeedWord(uint32_t word) {

@@ -31,9 +31,6 @@ int32_t DiceRollMHonor(int32_t sides, int32_t count, int32_t modifier);
 int32_t DiceRollPenHonor(int32_t sides, int32_t count);
 int32_t DiceRollPenMHonor(int32_t sides, int32_t count, int32_t modifier);
 
-// Rolls the seven abilities (3d6 score, then 1d100 fraction, ability by ability) and logs them.
-void RollStats();
-
 // Test seams.
 namespace dice {
 // One roll asked for: `count` dice of `sides` sides.

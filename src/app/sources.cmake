@@ -8,6 +8,7 @@ list(APPEND BK_CORE_SOURCES
     src/app/safe_file.cpp
     src/app/options_file.cpp
     src/app/dice.cpp
+    src/app/roll_stats.cpp
     src/app/clear_all.cpp
     src/app/dice_log.cpp
 )

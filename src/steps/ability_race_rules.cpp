@@ -8,6 +8,7 @@
 #include "app/numbers.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
+#include "app/roll_stats.h"
 #include "catalog/race_catalog.h"
 #include "ui/tree_pushers.h"
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/dice.h"
+#include "app/roll_stats.h"
 #include "support/dice_rolls.h"
 #include "support/reset_globals.h"
 
