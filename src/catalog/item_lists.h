@@ -27,7 +27,11 @@ public:
     static Node* First() { return pHead.get(); }
     static size_t Count();
 
+private:
+    // Only the operations above link or unlink nodes, so the remembered last node stays right and
+    // appending costs the same however long the list is.
     inline static std::unique_ptr<Node> pHead;
+    inline static Node* pTail = nullptr; // the last node; null when the list is empty
 };
 
 // The common node form: a name with one whole number whose meaning depends on the kind.
