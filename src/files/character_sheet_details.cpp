@@ -1,4 +1,7 @@
 // The character sheet from the class-dependent boxes to the end of the page.
+#include <array>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "app/character.h"
@@ -184,14 +187,24 @@ void WriteEquipmentGroups(SheetLines& s) {
     const auto groupName = [categories](size_t k) {
         return categories && k < categories->CATEGORY.size() ? Esc(categories->CATEGORY[k]) : std::string();
     };
+    // Each owned item's catalogue entry is looked up once (once per name), and the item goes to the
+    // group the entry names, keeping the list's order within the group.
+    std::array<std::vector<const EquipDataItem*>, kEquipmentGroups> groups;
+    std::unordered_map<std::string_view, const CharacterEquip*> entries;
+    for (const EquipDataItem* item = EquipDataItem::First(); item; item = item->pNext.get()) {
+        if (item->value < 1)
+            continue;
+        const auto [at, added] = entries.try_emplace(item->name, nullptr);
+        if (added)
+            at->second = CharacterEquip::Find(item->name);
+        const CharacterEquip* entry = at->second;
+        if (entry && entry->TABLEID >= 1 && static_cast<size_t>(entry->TABLEID) <= kEquipmentGroups)
+            groups[static_cast<size_t>(entry->TABLEID) - 1].push_back(item);
+    }
     for (size_t k = 0; k < kEquipmentGroups; ++k) {
         s.Line("<UL>" + groupName(k));
-        for (const EquipDataItem* item = EquipDataItem::First(); item; item = item->pNext.get()) {
-            const CharacterEquip* entry = CharacterEquip::Find(item->name);
-            if (!entry || entry->TABLEID != static_cast<int32_t>(k + 1) || item->value < 1)
-                continue;
+        for (const EquipDataItem* item : groups[k])
             s.Line(item->value == 1 ? Esc(item->name) : Esc(item->name) + " x" + Num(item->value));
-        }
         s.Line("</UL>");
     }
 }
