@@ -29,11 +29,11 @@ std::vector<std::string> FillSavedCharacterList(wxListCtrl* list) {
     for (const VOLDFileClass* e = VOLDFileClass::First(); e; e = e->pNext.get()) {
         if (e->CHARACTER_NAME.empty())
             continue;
-        const long row = list->InsertItem(0, ToWx(e->CHARACTER_NAME));
-        list->SetItem(row, 1, ToWx(e->CLASS_LONG_NAME));
-        list->SetItem(row, 2, ToWx(e->LEVEL));
-        list->SetItem(row, 3, ToWx(e->RACE));
-        list->SetItem(row, 4, ToWx(e->SEX));
+        const long row = list->InsertItem(0, ToWxShown(e->CHARACTER_NAME));
+        list->SetItem(row, 1, ToWxShown(e->CLASS_LONG_NAME));
+        list->SetItem(row, 2, ToWxShown(e->LEVEL));
+        list->SetItem(row, 3, ToWxShown(e->RACE));
+        list->SetItem(row, 4, ToWxShown(e->SEX));
         rowFiles.insert(rowFiles.begin(), e->FILE_NAME);
     }
     // Fitted to the contents, but never narrower than the header, which GTK would otherwise cut.

@@ -33,13 +33,13 @@ TreeItem WxTreeModel::GetItemParent(TreeItem item) const {
 
 TreeItem WxTreeModel::AddRoot(const std::string& text) {
     tree_->DeleteAllItems();
-    return ToTreeItem(tree_->AddRoot(ToWx(text)));
+    return ToTreeItem(tree_->AddRoot(ToWxShown(text)));
 }
 
 TreeItem WxTreeModel::AppendItem(TreeItem parent, const std::string& text) {
     if (!parent.IsOk())
         return TreeItem();
-    return ToTreeItem(tree_->AppendItem(ToWxItem(parent), ToWx(text)));
+    return ToTreeItem(tree_->AppendItem(ToWxItem(parent), ToWxShown(text)));
 }
 
 void WxTreeModel::Delete(TreeItem item) {
@@ -57,5 +57,5 @@ void WxTreeModel::DeleteAllItems() {
 }
 
 std::string WxTreeModel::AsStored(const std::string& text) const {
-    return FromWx(ToWx(text));
+    return FromWx(ToWxShown(text));
 }

@@ -5,7 +5,8 @@
 
 #include "ui/tree_model.h"
 
-// Items are the control's own ids; texts go through the window encoding (see text_encoding.h).
+// Items are the control's own ids; texts go through the window encoding and are cut for display (see
+// ToWxShown), and AsStored gives a text the same treatment, so a search still finds what was pushed.
 class WxTreeModel : public TreeModel {
 public:
     explicit WxTreeModel(wxTreeCtrl* tree = nullptr) : tree_(tree) {}
