@@ -31,6 +31,17 @@ TreeItem WxTreeModel::GetItemParent(TreeItem item) const {
     return ToTreeItem(tree_->GetItemParent(ToWxItem(item)));
 }
 
+std::vector<TreeItem> WxTreeModel::GetChildren(TreeItem item) const {
+    std::vector<TreeItem> children;
+    if (!item.IsOk())
+        return children;
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId child = tree_->GetFirstChild(ToWxItem(item), cookie); child.IsOk();
+         child = tree_->GetNextChild(ToWxItem(item), cookie))
+        children.push_back(ToTreeItem(child));
+    return children;
+}
+
 TreeItem WxTreeModel::AddRoot(const std::string& text) {
     tree_->DeleteAllItems();
     return ToTreeItem(tree_->AddRoot(ToWxShown(text)));
