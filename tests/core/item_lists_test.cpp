@@ -155,6 +155,22 @@ TEST_F(ItemListsTest, EachKindKeepsItsOwnList) {
     EXPECT_EQ(current_character.CLASS_DATA.Find("Fight")->CLASS_NAME, "Fighter");
 }
 
+// The list's own first node is destroyed with its chain behind it when the program ends; the chain of a
+// big character's million entries must go one node at a time rather than overflow the stack.
+TEST(ItemChainTest, AMillionNodesBehindADestroyedNodeGoWithoutRecursion) {
+    auto head = std::make_unique<SkillDataItem>();
+    SkillDataItem* last = head.get();
+    for (int i = 1; i < 1'000'000; ++i) {
+        last->pNext = std::make_unique<SkillDataItem>();
+        last = last->pNext.get();
+    }
+    size_t walked = 0;
+    for (const SkillDataItem* p = head.get(); p; p = p->pNext.get())
+        ++walked;
+    EXPECT_EQ(walked, 1'000'000u);
+    head.reset(); // a recursive release would overflow the stack here
+}
+
 TEST(ClassDataItemTest, NewNodeIsAllZero) {
     ClassDataItem node;
     EXPECT_EQ(node.pNext, nullptr);
