@@ -12,6 +12,29 @@ wxString ToWx(const std::string& bytes) {
     return wxString(bytes.data(), wxConvISO8859_1, bytes.size());
 }
 
+wxString ToWxShown(const std::string& bytes) {
+    // A text holds no more characters than bytes.
+    if (bytes.size() <= kShownTextLimit)
+        return ToWx(bytes);
+    const wxString ellipsis(wxUniChar(0x2026));
+    // Whether the text is read as UTF-8 depends on all of its bytes, as in ToWx; read as Latin-1 it
+    // has a character per byte, more than are shown.
+    if (wxMBConvUTF8().ToWChar(nullptr, 0, bytes.data(), bytes.size()) == wxCONV_FAILED)
+        return wxString(bytes.data(), wxConvISO8859_1, kShownTextLimit - 1) + ellipsis;
+    // As UTF-8, a character begins at each byte that does not continue a sequence.
+    size_t characters = 0, cut = 0;
+    for (size_t i = 0; i < bytes.size() && characters <= kShownTextLimit; ++i) {
+        if ((static_cast<unsigned char>(bytes[i]) & 0xC0) == 0x80)
+            continue;
+        if (characters == kShownTextLimit - 1)
+            cut = i;
+        ++characters;
+    }
+    if (characters <= kShownTextLimit)
+        return wxString::FromUTF8(bytes.data(), bytes.size());
+    return wxString::FromUTF8(bytes.data(), cut) + ellipsis;
+}
+
 std::string FromWx(const wxString& text) {
     const wxScopedCharBuffer buf = text.utf8_str();
     return std::string(buf.data(), buf.length());

@@ -57,14 +57,15 @@ std::vector<std::string> ListCatalogFiles(const std::filesystem::path& folder, s
     return names;
 }
 
-CatalogLineReader::CatalogLineReader(Source source, size_t lineLimit)
-    : source_(std::move(source)), limit_(lineLimit), buffer_(8 * 1024) {}
+CatalogLineReader::CatalogLineReader(Source source, size_t lineLimit, size_t inputSize)
+    : source_(std::move(source)), limit_(lineLimit), inputSize_(inputSize), buffer_(8 * 1024) {}
 
 bool CatalogLineReader::Fill() {
     if (ended_)
         return false;
     pos_ = 0;
     end_ = source_(buffer_.data(), buffer_.size());
+    taken_ += end_;
     if (end_ == 0)
         ended_ = true;
     return end_ > 0;
@@ -94,6 +95,11 @@ bool CatalogLineReader::Next(std::string& line) {
             ended_ = true;
             pos_ = end_;
             return true;
+        }
+        if (!newline && inputSize_ > taken_) {
+            const size_t whole = std::min(keep, line.size() + length + (inputSize_ - taken_));
+            if (whole > line.capacity())
+                line.reserve(whole);
         }
         line.append(start, length);
         if (newline) {
@@ -140,6 +146,12 @@ int OpenPlainFile(const std::filesystem::path& file) {
     return fd;
 }
 
+// The size of an open file descriptor's file; 0 when it is not open or cannot be told.
+size_t FileSize(int fd) {
+    struct stat info {};
+    return fd >= 0 && ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<size_t>(info.st_size) : 0;
+}
+
 // The bytes of an open file descriptor; a read error ends them like the end of the file.
 CatalogLineReader::Source DescriptorSource(int fd) {
     return [fd](char* buffer, size_t size) -> size_t {
@@ -158,7 +170,7 @@ CatalogLineReader::Source DescriptorSource(int fd) {
 } // namespace
 
 PlainFileLines::PlainFileLines(const std::filesystem::path& file, size_t lineLimit)
-    : fd_(OpenPlainFile(file)), lines_(DescriptorSource(fd_), lineLimit) {}
+    : fd_(OpenPlainFile(file)), lines_(DescriptorSource(fd_), lineLimit, FileSize(fd_)) {}
 
 PlainFileLines::~PlainFileLines() {
     if (fd_ >= 0)

@@ -30,7 +30,9 @@ public:
     // Fills `buffer` with up to `size` bytes and returns how many; 0 at the end of the input.
     using Source = std::function<size_t(char* buffer, size_t size)>;
 
-    CatalogLineReader(Source source, size_t lineLimit);
+    // `inputSize`, when known, is how many bytes the source holds: a line that outgrows the buffer then
+    // gets room for the rest of the input at once instead of being copied again at each doubling.
+    CatalogLineReader(Source source, size_t lineLimit, size_t inputSize = 0);
 
     // The next line without its line end ("\n" or "\r\n"); false at the end of the input. A line
     // longer than the limit comes back as its first `lineLimit` characters, and the input then
@@ -42,6 +44,8 @@ private:
 
     Source source_;
     size_t limit_;
+    size_t inputSize_;
+    size_t taken_ = 0; // bytes the source has given so far
     std::vector<char> buffer_;
     size_t pos_ = 0;
     size_t end_ = 0;

@@ -35,20 +35,23 @@ const std::array<ThiefSkillTable, kThiefSkillCount> kThiefSkillTables = {{
 template <class Node> void DataList<Node>::AddTail(std::unique_ptr<Node> node) {
     std::cout << "Adding Tail\n";
     node->pNext.reset();
+    Node* added = node.get();
     if (!pHead) {
         pHead = std::move(node);
+        pTail = added;
         return;
     }
+    // The trace keeps the lines of the walk to the end that the remembered last node replaced.
     std::cout << "Entering while loop\n";
-    Node* last = pHead.get();
-    while (last->pNext)
-        last = last->pNext.get();
     std::cout << "Leaving while loop\n";
-    last->pNext = std::move(node);
+    pTail->pNext = std::move(node);
+    pTail = added;
     std::cout << "Leaving Adding Tail\n";
 }
 
 template <class Node> void DataList<Node>::AddHead(std::unique_ptr<Node> node) {
+    if (!pHead)
+        pTail = node.get();
     node->pNext = std::move(pHead);
     pHead = std::move(node);
 }
@@ -57,11 +60,15 @@ template <class Node> void DataList<Node>::Remove(Node* node) {
     if (!node || !pHead)
         return;
     if (pHead.get() == node) {
+        if (pTail == node)
+            pTail = nullptr;
         pHead = std::move(node->pNext);
         return;
     }
     for (Node* p = pHead.get(); p->pNext; p = p->pNext.get()) {
         if (p->pNext.get() == node) {
+            if (pTail == node)
+                pTail = p;
             // Keep the removed node alive until it is unlinked, then let it go with its own link cleared.
             std::unique_ptr<Node> removed = std::move(p->pNext);
             p->pNext = std::move(removed->pNext);
@@ -74,6 +81,7 @@ template <class Node> void DataList<Node>::Clear() {
     // Unlink one node at a time so a long list never destroys itself recursively.
     while (pHead)
         pHead = std::move(pHead->pNext);
+    pTail = nullptr;
 }
 
 template <class Node> Node* DataList<Node>::Find(const std::string& text) const {

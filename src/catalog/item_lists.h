@@ -27,7 +27,20 @@ public:
     static Node* First() { return pHead.get(); }
     static size_t Count();
 
+protected:
+    // Destroys the nodes behind `next` one at a time, so a node at the front of a long chain (the list's
+    // own first node when the program ends among them) never destroys the chain recursively.
+    static void ReleaseChain(std::unique_ptr<Node>& next) {
+        std::unique_ptr<Node> behind = std::move(next);
+        while (behind)
+            behind = std::move(behind->pNext);
+    }
+
+private:
+    // Only the operations above link or unlink nodes, so the remembered last node stays right and
+    // appending costs the same however long the list is.
     inline static std::unique_ptr<Node> pHead;
+    inline static Node* pTail = nullptr; // the last node; null when the list is empty
 };
 
 // The common node form: a name with one whole number whose meaning depends on the kind.
@@ -35,6 +48,11 @@ template <class Node> struct NamedValueNode : DataList<Node> {
     std::unique_ptr<Node> pNext;
     std::string name;
     int32_t value = 0;
+
+    NamedValueNode() = default;
+    NamedValueNode(NamedValueNode&&) noexcept = default;
+    NamedValueNode& operator=(NamedValueNode&&) noexcept = default;
+    ~NamedValueNode() { DataList<Node>::ReleaseChain(pNext); }
 };
 
 struct SkillDataItem : NamedValueNode<SkillDataItem> {};   // value: rating in percent
@@ -64,6 +82,11 @@ struct ClassDataItem : DataList<ClassDataItem> {
     LevelTable CLASS_PICK_POCKETS{}, CLASS_OPEN_LOCKS{}, CLASS_FIND_TRAPS{}, CLASS_REMOVE_TRAPS{},
         CLASS_MOVE_SILENTLY{}, CLASS_HIDE_IN_SHADOWS{}, CLASS_DETECT_NOISE{}, CLASS_CLIMB_WALLS{},
         CLASS_READ_LANGUAGES{};
+
+    ClassDataItem() = default;
+    ClassDataItem(ClassDataItem&&) noexcept = default;
+    ClassDataItem& operator=(ClassDataItem&&) noexcept = default;
+    ~ClassDataItem() { ReleaseChain(pNext); }
 };
 
 // The thief skills a thief-type class totals: PP, OL, FT, RT, MS, HS, DN, CW, RL.

@@ -17,8 +17,8 @@ namespace {
 void WriteHead(SheetLines& s) {
     s.Line("<HTML>");
     s.Line(" <HEAD>");
-    s.Line("  <TITLE>Gorewright Character Generator " + Esc(program_data.ProgramVersion) + " " +
-           Esc(current_character.CHARACTER_NAME) + "</TITLE>");
+    s.Line("  <TITLE>Gorewright Character Generator ", program_data.ProgramVersion, " ",
+           current_character.CHARACTER_NAME, "</TITLE>");
     s.Line(" </HEAD>");
     s.Line("<BODY>");
 }
@@ -26,43 +26,44 @@ void WriteHead(SheetLines& s) {
 void WriteCharacterInformation(SheetLines& s) {
     const Character_Class& pc = current_character;
     const CharacterRace* race = pc.pRace;
+    static const std::string none;
     s.BoxOpen();
     s.Line("<TABLE WIDTH=100% VALIGN=MIDDLE ALIGN=CENTER>");
     s.Line("<TR>");
     s.Line("<TR>");
     s.Line("<TD COLSPAN=4><BIG><B><CENTER>Character Information</TD>");
     s.Line("</TR>");
-    s.Line("<TD ALIGN=LEFT>Character: " + Esc(pc.CHARACTER_NAME) + "</TD>");
+    s.Line("<TD ALIGN=LEFT>Character: ", pc.CHARACTER_NAME, "</TD>");
     s.Line("<TD COLSPAN=3 ALIGN=LEFT>Player: </TD>");
     s.Line("</TR>");
     s.Line("<TR>");
-    s.Line("<TD ALIGN=LEFT>Race: " + (race ? Esc(race->NAME) : std::string()) + "</TD>");
-    s.Line("<TD COLSPAN=2 ALIGN=LEFT>Class: " + Esc(pc.CLASS_LONG_NAME) + "</TD>");
-    s.Line("<TD ALIGN=LEFT>Level: " + Num(pc.LEVEL) + "</TD>");
+    s.Line("<TD ALIGN=LEFT>Race: ", race ? race->NAME : none, "</TD>");
+    s.Line("<TD COLSPAN=2 ALIGN=LEFT>Class: ", pc.CLASS_LONG_NAME, "</TD>");
+    s.Line("<TD ALIGN=LEFT>Level: ", pc.LEVEL, "</TD>");
     s.Line("</TR>");
     s.Line("<TR>");
     s.Line("<TD ALIGN=LEFT>Homeland: </TD>");
-    s.Line("<TD COLSPAN=3 ALIGN=LEFT>Alignment: " + Esc(pc.ALIGNMENT) + "</TD>");
+    s.Line("<TD COLSPAN=3 ALIGN=LEFT>Alignment: ", pc.ALIGNMENT, "</TD>");
     s.Line("</TR>");
     s.Line("<TR>");
     s.Line("<TD ALIGN=LEFT>Liege/Patron: </TD>");
     s.Line("<TD COLSPAN=3 ALIGN=LEFT>Patron Gawd:</TD>");
     s.Line("</TR>");
     s.Line("<TR>");
-    s.Line("<TD ALIGN=LEFT>Social Class: " + Esc(pc.SOCIAL_CLASS) + "</TD>");
+    s.Line("<TD ALIGN=LEFT>Social Class: ", pc.SOCIAL_CLASS, "</TD>");
     s.Line("<TD COLSPAN=3 ALIGN=LEFT>Family/Clan: </TD>");
     s.Line("</TR>");
     s.Line("<TR>");
-    s.Line("<TD ALIGN=LEFT>Height: " + Num(pc.CHARACTER_HEIGHT) + "</TD>");
-    s.Line("<TD COLSPAN=3 ALIGN=LEFT>Weight: " + Num(pc.CHARACTER_WEIGHT) + " lbs.</TD>");
+    s.Line("<TD ALIGN=LEFT>Height: ", pc.CHARACTER_HEIGHT, "</TD>");
+    s.Line("<TD COLSPAN=3 ALIGN=LEFT>Weight: ", pc.CHARACTER_WEIGHT, " lbs.</TD>");
     s.Line("</TR>");
     s.Line("<TR>");
-    s.Line("<TD ALIGN=LEFT>Sex: " + (race ? Esc(race->SEX) : std::string()) + "</TD>");
+    s.Line("<TD ALIGN=LEFT>Sex: ", race ? race->SEX : none, "</TD>");
     s.Line("</TR>");
     s.Line("<TR>");
     s.Line("<TD ALIGN=LEFT>Birth Date:</TD>");
-    s.Line("<TD COLSPAN=2 ALIGN=LEFT>Handedness: " + Esc(pc.HANDEDNESS) + "</TD>");
-    s.Line("<TD ALIGN=LEFT>Age: " + Num(pc.AGE) + "</TD>");
+    s.Line("<TD COLSPAN=2 ALIGN=LEFT>Handedness: ", pc.HANDEDNESS, "</TD>");
+    s.Line("<TD ALIGN=LEFT>Age: ", pc.AGE, "</TD>");
     s.Line("</TR>");
     s.Line("<TR>");
     s.Line("<TD ALIGN=LEFT>Appearance: </TD>");
@@ -98,11 +99,6 @@ ModifierCells CellsFor(const std::string& key) {
     return {one, one, "</TD>"};
 }
 
-std::string ScoreText(size_t ability) {
-    const Character_Class& pc = current_character;
-    return Num(pc.ABILITY_BASE[ability]) + "/" + Num(pc.ABILITY_PERC[ability]);
-}
-
 void WriteAbilities(SheetLines& s) {
     const Character_Class& pc = current_character;
     s.BoxOpen();
@@ -114,8 +110,8 @@ void WriteAbilities(SheetLines& s) {
     for (size_t i = 0; i < rows.size(); ++i) {
         const AbilityRow& row = rows[i];
         s.Line("<TR>");
-        s.Line(std::string("<TD ALIGN=RIGHT><BIG><B>") + row.abbr + "</B>:</TD>");
-        s.Line("<TD ALIGN=LEFT>" + ScoreText(i) + "</TD>");
+        s.Line("<TD ALIGN=RIGHT><BIG><B>", row.abbr, "</B>:</TD>");
+        s.Line("<TD ALIGN=LEFT>", pc.ABILITY_BASE[i], "/", pc.ABILITY_PERC[i], "</TD>");
         if (!row.lookUp) {
             s.Line("<TD COLSPAN=13 ALIGN=LEFT></TD>");
             s.Line("</TR>");
@@ -124,18 +120,18 @@ void WriteAbilities(SheetLines& s) {
         s.Line("<TD ALIGN=LEFT></TD>");
         for (const AbilityModifier& m : row.modifiers) {
             const ModifierCells cells = CellsFor(m.key);
-            s.Line(std::string(cells.labelOpen) + m.label + "</TD>");
-            s.Line(cells.valueOpen + Esc(row.lookUp(m.key, pc.ABILITY_BASE[i], pc.ABILITY_PERC[i])) +
-                   cells.valueEnd);
+            s.Line(Markup(cells.labelOpen), m.label, "</TD>");
+            s.Line(Markup(cells.valueOpen), row.lookUp(m.key, pc.ABILITY_BASE[i], pc.ABILITY_PERC[i]),
+                   Markup(cells.valueEnd));
         }
         s.Line("</TR>");
     }
     s.Line("<TR>");
     s.Line("<TD ALIGN=RIGHT><BIG><B>HON</B>:</TD>");
-    s.Line("<TD ALIGN=LEFT>" + Num(pc.HONOR_BASE) + "</TD>");
+    s.Line("<TD ALIGN=LEFT>", pc.HONOR_BASE, "</TD>");
     s.Line("<TD ALIGN=LEFT></TD>");
     s.Line("<TD COLSPAN=2 ALIGN=LEFT><BIG><B>FAME</B>:</TD>");
-    s.Line("<TD COLSPAN=10 ALIGN=LEFT>" + Esc(pc.HONOR_DICE_TEXT) + "</TD>");
+    s.Line("<TD COLSPAN=10 ALIGN=LEFT>", pc.HONOR_DICE_TEXT, "</TD>");
     s.Line("</TR>");
     s.Line("</TABLE>");
     s.Line("</TD></TR></TABLE>");
@@ -144,14 +140,14 @@ void WriteAbilities(SheetLines& s) {
 
 void WriteHitPoints(SheetLines& s) {
     s.ListOpen("Hit Points");
-    s.Line("<LI>Hit Points: " + Num(current_character.HIT_POINTS));
+    s.Line("<LI>Hit Points: ", current_character.HIT_POINTS);
     s.ListClose();
 }
 
 void WriteExperience(SheetLines& s) {
     s.ListOpen("Experience Points");
     for (const ClassDataItem* c = ClassDataItem::First(); c; c = c->pNext.get())
-        s.Line("<LI>" + Esc(c->CLASS_NAME) + ": " + FormatGeneral(c->CLASS_EXP));
+        s.Line("<LI>", c->CLASS_NAME, ": ", FormatGeneral(c->CLASS_EXP));
     s.ListClose();
 }
 
@@ -159,8 +155,8 @@ void WriteSavingThrows(SheetLines& s) {
     const std::vector<SavingThrow> throws = SavingThrows();
     const auto cell = [&s, &throws](size_t i) {
         const bool wide = i == 10 || i == 11; // Breath Weapon and Apology
-        s.Line(std::string(wide ? "<TD COLSPAN=2 ALIGN=LEFT>" : "<TD ALIGN=LEFT>") + throws[i].saveName +
-               ": " + Num(throws[i].value) + "</TD>");
+        s.Line(Markup(wide ? "<TD COLSPAN=2 ALIGN=LEFT>" : "<TD ALIGN=LEFT>"), throws[i].saveName, ": ",
+               throws[i].value, "</TD>");
     };
     s.BoxOpen();
     s.Line("<TABLE WIDTH=100% ALIGN=CENTER>");
@@ -191,22 +187,22 @@ void WriteMovement(SheetLines& s) {
     s.Line("<TR>");
     s.Line("<TD ALIGN=LEFT>Encumbrance:</TD>");
     for (const char* heading : {"Unencumbered", "Light", "Moderate", "Heavy", "Severe", "Jog", "Run"})
-        s.Line(std::string("<TD ALIGN=CENTER>") + heading + "</TD>");
+        s.Line("<TD ALIGN=CENTER>", heading, "</TD>");
     s.Line("</TR>");
     s.Line("<TR>");
     s.Line("<TD ALIGN=LEFT>Weight (lbs):</TD>");
-    s.Line("<TD ALIGN=CENTER>0-" + Esc(m.allowance) + "</TD>");
+    s.Line("<TD ALIGN=CENTER>0-", m.allowance, "</TD>");
     for (const std::string* load : {&m.lightLoad, &m.moderateLoad, &m.heavyLoad, &m.severeLoad})
-        s.Line("<TD ALIGN=CENTER>" + Esc(*load) + "</TD>");
+        s.Line("<TD ALIGN=CENTER>", *load, "</TD>");
     s.Line("<TD ALIGN=CENTER></TD>");
     s.Line("<TD ALIGN=CENTER></TD>");
     s.Line("</TR>");
     s.Line("<TR>");
     s.Line("<TD ALIGN=LEFT>Movement:</TD>");
-    s.Line("<TD ALIGN=CENTER>" + Num(m.unencumbered) + "</TD>");
-    s.Line("<TD ALIGN=CENTER>" + FormatGeneral(m.light) + "</TD>");
-    s.Line("<TD ALIGN=CENTER>" + Num(m.moderate) + "</TD>");
-    s.Line("<TD ALIGN=CENTER>" + Num(m.heavy) + "</TD>");
+    s.Line("<TD ALIGN=CENTER>", m.unencumbered, "</TD>");
+    s.Line("<TD ALIGN=CENTER>", FormatGeneral(m.light), "</TD>");
+    s.Line("<TD ALIGN=CENTER>", m.moderate, "</TD>");
+    s.Line("<TD ALIGN=CENTER>", m.heavy, "</TD>");
     s.Line("<TD ALIGN=CENTER>1</TD>");
     s.Line("<TD ALIGN=CENTER>x2</TD>");
     s.Line("<TD ALIGN=CENTER>x3</TD>");
@@ -222,7 +218,7 @@ void WriteRacialAbilities(SheetLines& s) {
     const RacialTexts racial = CharacterRacialTexts();
     const auto items = [&s](const std::vector<std::string>& texts) {
         for (const std::string& t : texts)
-            s.Line("<LI>" + Esc(t));
+            s.Line("<LI>", t);
     };
     s.BoxOpen();
     s.Line("<TABLE VALIGN=MIDDLE WIDTH=100% ALIGN=CENTER>");

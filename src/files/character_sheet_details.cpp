@@ -1,4 +1,7 @@
 // The character sheet from the class-dependent boxes to the end of the page.
+#include <array>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "app/character.h"
@@ -18,10 +21,10 @@ struct BackgroundRow {
 
 // A background block inside a sourcebook box: its title, a spacer, one row per value.
 void WriteBackground(SheetLines& s, const char* title, const std::vector<BackgroundRow>& rows) {
-    s.Line(std::string("<TR><TD COLSPAN=10><CENTER>") + title + "</CENTER></TD></TR><TR><P></TR>");
+    s.Line("<TR><TD COLSPAN=10><CENTER>", title, "</CENTER></TD></TR><TR><P></TR>");
     s.Line("<TR><TD COLSPAN=10></TD></TR><TR><P></TR>");
     for (const BackgroundRow& r : rows)
-        s.Line(std::string("<TR><TD COLSPAN=10>") + r.label + Esc(*r.value) + "</TD></TR>");
+        s.Line("<TR><TD COLSPAN=10>", r.label, *r.value, "</TD></TR>");
     s.Line("<TR></TR>");
 }
 
@@ -82,7 +85,7 @@ void WriteFighterBackground(SheetLines& s) {
 // A sourcebook box: its title line, the background when the book's flag is set, and nothing else.
 void WriteBookBox(SheetLines& s, const char* title, bool withBackground, void (*background)(SheetLines&)) {
     s.BoxOpen();
-    s.Line(std::string("<TABLE WIDTH=100% ALIGN=CENTER><TR><TD COLSPAN=10><BIG><B><CENTER>") + title +
+    s.Line("<TABLE WIDTH=100% ALIGN=CENTER><TR><TD COLSPAN=10><BIG><B><CENTER>", title,
            "</CENTER></BIG></B><BR>");
     if (withBackground)
         background(s);
@@ -104,14 +107,14 @@ void WriteThiefAbilities(SheetLines& s) {
     s.Line("<TR>");
     s.Line("<TD><B>SKILL</TD>");
     for (const char* skill : skills)
-        s.Line(std::string("<TD ALIGN=CENTER>") + skill + "</TD>");
+        s.Line("<TD ALIGN=CENTER>", skill, "</TD>");
     s.Line("</TR>");
     // Armor changes nothing yet, so the no-armor row repeats the base values.
     for (const char* rowHead : {"<TD><B>BASE</TD>", "<TD><SMALL>No Armor</TD>"}) {
         s.Line("<TR>");
-        s.Line(rowHead);
+        s.Line(Markup(rowHead));
         for (const int32_t value : pc.THIEF_SKILLS)
-            s.Line("<TD ALIGN=CENTER>" + Num(value) + "%</TD>");
+            s.Line("<TD ALIGN=CENTER>", value, "%</TD>");
         s.Line("</TR>");
     }
     s.Line("</TABLE>");
@@ -122,10 +125,13 @@ void WriteQuirks(SheetLines& s) {
     if (!QuirkDataItem::First())
         return;
     s.ListOpen("Quirks and Flaws");
-    std::string prefix = "<UL>"; // opens the first item's line
+    const char* open = "<UL><LI>"; // the first item's line also opens the list
     for (const QuirkDataItem* q = QuirkDataItem::First(); q; q = q->pNext.get()) {
-        s.Line(prefix + "<LI>" + Esc(q->name) + (q->value > 1 ? "x" + Num(q->value) : std::string()));
-        prefix.clear();
+        if (q->value > 1)
+            s.Line(Markup(open), q->name, "x", q->value);
+        else
+            s.Line(Markup(open), q->name);
+        open = "<LI>";
     }
     s.Line("</UL>");
     s.ListClose();
@@ -148,19 +154,20 @@ const char* ProficiencyLevel(int32_t value) {
 
 std::string TalentText(const TalentDataItem& t) {
     if (t.name.find("Bonus") != std::string::npos)
-        return Esc(t.name) + " x" + Num(t.value);
+        return t.name + " x" + std::to_string(t.value);
     if (t.name.find("Lucky") != std::string::npos)
-        return Esc(t.name) + " d" + Num(t.value);
-    return Esc(t.name);
+        return t.name + " d" + std::to_string(t.value);
+    return t.name;
 }
 
-// One sub-list of the skills box, written only when its list holds something.
+// One sub-list of the skills box, written only when its list holds something. An item's text is
+// escaped whole.
 template <class Node, class ItemText> void WriteSubList(SheetLines& s, const char* title, ItemText itemText) {
     if (!Node::First())
         return;
-    s.Line(std::string("<UL><LI><BIG><B>") + title + "</BIG></B><UL>");
+    s.Line("<UL><LI><BIG><B>", title, "</BIG></B><UL>");
     for (const Node* n = Node::First(); n; n = n->pNext.get())
-        s.Line("<LI>" + itemText(*n));
+        s.Line("<LI>", itemText(*n));
     s.Line("</UL></UL>");
 }
 
@@ -169,10 +176,10 @@ void WriteSkillsTalentsProficiencies(SheetLines& s) {
         return;
     s.ListOpen("Skills, Talents and Proficiencies");
     WriteSubList<ProfDataItem>(s, "Weapon Proficiencies",
-                               [](const ProfDataItem& p) { return Esc(p.name) + ProficiencyLevel(p.value); });
+                               [](const ProfDataItem& p) { return p.name + ProficiencyLevel(p.value); });
     WriteSubList<TalentDataItem>(s, "Talents", TalentText);
     WriteSubList<SkillDataItem>(
-        s, "Skills", [](const SkillDataItem& k) { return Esc(k.name) + " " + Num(k.value) + "%"; });
+        s, "Skills", [](const SkillDataItem& k) { return k.name + " " + std::to_string(k.value) + "%"; });
     s.ListClose();
 }
 
@@ -181,16 +188,31 @@ void WriteEquipmentGroups(SheetLines& s) {
         return;
     const CharacterEquip* categories = CharacterEquip::Find("Categories");
     // A missing or short category list leaves the group unnamed; its items are still listed.
-    const auto groupName = [categories](size_t k) {
-        return categories && k < categories->CATEGORY.size() ? Esc(categories->CATEGORY[k]) : std::string();
+    static const std::string unnamed;
+    const auto groupName = [categories](size_t k) -> const std::string& {
+        return categories && k < categories->CATEGORY.size() ? categories->CATEGORY[k] : unnamed;
     };
+    // Each owned item's catalogue entry is looked up once (once per name), and the item goes to the
+    // group the entry names, keeping the list's order within the group.
+    std::array<std::vector<const EquipDataItem*>, kEquipmentGroups> groups;
+    std::unordered_map<std::string_view, const CharacterEquip*> entries;
+    for (const EquipDataItem* item = EquipDataItem::First(); item; item = item->pNext.get()) {
+        if (item->value < 1)
+            continue;
+        const auto [at, added] = entries.try_emplace(item->name, nullptr);
+        if (added)
+            at->second = CharacterEquip::Find(item->name);
+        const CharacterEquip* entry = at->second;
+        if (entry && entry->TABLEID >= 1 && static_cast<size_t>(entry->TABLEID) <= kEquipmentGroups)
+            groups[static_cast<size_t>(entry->TABLEID) - 1].push_back(item);
+    }
     for (size_t k = 0; k < kEquipmentGroups; ++k) {
-        s.Line("<UL>" + groupName(k));
-        for (const EquipDataItem* item = EquipDataItem::First(); item; item = item->pNext.get()) {
-            const CharacterEquip* entry = CharacterEquip::Find(item->name);
-            if (!entry || entry->TABLEID != static_cast<int32_t>(k + 1) || item->value < 1)
-                continue;
-            s.Line(item->value == 1 ? Esc(item->name) : Esc(item->name) + " x" + Num(item->value));
+        s.Line("<UL>", groupName(k));
+        for (const EquipDataItem* item : groups[k]) {
+            if (item->value == 1)
+                s.Line(item->name);
+            else
+                s.Line(item->name, " x", item->value);
         }
         s.Line("</UL>");
     }
@@ -208,7 +230,7 @@ void WriteInventory(SheetLines& s) {
                  {pc.COPPERCOINS, " copper pieces"}};
     for (const auto& c : coins)
         if (c.count > 0)
-            s.Line("<LI>" + Num(c.count) + c.unit);
+            s.Line("<LI>", c.count, c.unit);
     const struct {
         const char* label;
         const std::string& value;
@@ -221,9 +243,9 @@ void WriteInventory(SheetLines& s) {
     };
     for (const auto& i : inherited)
         if (!i.value.empty())
-            s.Line(i.label + Esc(i.value));
+            s.Line(i.label, i.value);
     if (pc.HEREDITARY_DEBT != 0)
-        s.Line("<LI>Hereditary Debt: " + Num(pc.HEREDITARY_DEBT));
+        s.Line("<LI>Hereditary Debt: ", pc.HEREDITARY_DEBT);
     s.Line("</UL>");
     WriteEquipmentGroups(s);
     s.ListClose();
@@ -232,12 +254,12 @@ void WriteInventory(SheetLines& s) {
 void WriteFamily(SheetLines& s) {
     const Character_Class& pc = current_character;
     s.ListOpen("Family Information");
-    s.Line("<LI>Father: " + Esc(pc.FATHER_STATUS) + ", " + Esc(pc.FATHER_QUALITY));
-    s.Line("<LI>Mother: " + Esc(pc.MOTHER_STATUS) + ", " + Esc(pc.MOTHER_QUALITY));
-    s.Line("<LI>Step Parent: " + Esc(pc.STEPPARENT));
-    s.Line("<LI>Birth Order: " + Esc(pc.BIRTH_ORDER));
+    s.Line("<LI>Father: ", pc.FATHER_STATUS, ", ", pc.FATHER_QUALITY);
+    s.Line("<LI>Mother: ", pc.MOTHER_STATUS, ", ", pc.MOTHER_QUALITY);
+    s.Line("<LI>Step Parent: ", pc.STEPPARENT);
+    s.Line("<LI>Birth Order: ", pc.BIRTH_ORDER);
     for (size_t i = 0; i < 9; ++i)
-        s.Line("<LI>SIBLING " + Num(static_cast<int32_t>(i + 1)) + ": " + Esc(pc.SIBLING_TEXT[i].str()));
+        s.Line("<LI>SIBLING ", static_cast<int32_t>(i + 1), ": ", pc.SIBLING_TEXT[i].str());
     s.Line("</TD>");
     s.Line("</TR>");
     s.Line("</TABLE>");
@@ -263,9 +285,10 @@ void WriteSheetDetails(SheetLines& s) {
     WriteInventory(s);
     WriteFamily(s);
     s.Line("<P>");
-    s.Line(kProgramCreditsNotice);
+    // The notices are kept escaped, as the character file writes them too.
+    s.Line(Markup(kProgramCreditsNotice));
     s.Line("<BR>");
-    s.Line(kGameRightsNotice);
+    s.Line(Markup(kGameRightsNotice));
     s.Line("</BODY>");
     s.Line("</HTML>");
 }

@@ -26,15 +26,20 @@ std::vector<std::string> FillSavedCharacterList(wxListCtrl* list) {
 
     VOLDFileClass::Clear();
     VOLDFileClass::LoadCharacter();
-    for (const VOLDFileClass* e = VOLDFileClass::First(); e; e = e->pNext.get()) {
-        if (e->CHARACTER_NAME.empty())
-            continue;
-        const long row = list->InsertItem(0, ToWx(e->CHARACTER_NAME));
-        list->SetItem(row, 1, ToWx(e->CLASS_LONG_NAME));
-        list->SetItem(row, 2, ToWx(e->LEVEL));
-        list->SetItem(row, 3, ToWx(e->RACE));
-        list->SetItem(row, 4, ToWx(e->SEX));
-        rowFiles.insert(rowFiles.begin(), e->FILE_NAME);
+    std::vector<const VOLDFileClass*> named;
+    for (const VOLDFileClass* e = VOLDFileClass::First(); e; e = e->pNext.get())
+        if (!e->CHARACTER_NAME.empty())
+            named.push_back(e);
+    // Rows are appended from the file found last, which costs the same for every row where putting each
+    // in front would move all the rows before it.
+    for (auto it = named.rbegin(); it != named.rend(); ++it) {
+        const VOLDFileClass* e = *it;
+        const long row = list->InsertItem(list->GetItemCount(), ToWxShown(e->CHARACTER_NAME));
+        list->SetItem(row, 1, ToWxShown(e->CLASS_LONG_NAME));
+        list->SetItem(row, 2, ToWxShown(e->LEVEL));
+        list->SetItem(row, 3, ToWxShown(e->RACE));
+        list->SetItem(row, 4, ToWxShown(e->SEX));
+        rowFiles.push_back(e->FILE_NAME);
     }
     // Fitted to the contents, but never narrower than the header, which GTK would otherwise cut.
     for (int c = 0; c < 5; ++c) {

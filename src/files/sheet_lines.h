@@ -6,11 +6,21 @@
 
 #include "files/xml_text.h"
 
+// Markup that is not written as a literal where the line is made (a table's cell openings, a notice kept
+// escaped): the explicit way to put it on the page as it is.
+struct Markup {
+    explicit Markup(const char* markup) : text(markup) {}
+    const char* text;
+};
+
+// Writes the sheet line by line, each line from pieces: a string literal is markup and goes in as it
+// is, any other text (a `std::string` or a `const char*`) is escaped, a whole number is written in
+// decimal, and a `Markup` goes in as it is. So a text reaches the page escaped unless a piece says it
+// is markup.
 class SheetLines {
 public:
-    // One line of fixed markup and values, already escaped where they are texts.
-    void Line(const std::string& text) {
-        out_ += text;
+    template <class... Pieces> void Line(const Pieces&... pieces) {
+        (Put(pieces), ...);
         out_ += '\n';
     }
     // The three lines that open a section's bordered box.
@@ -27,9 +37,9 @@ public:
         Line("<BR>");
     }
     // A list section's box with its heading line, which also opens the inner table.
-    void ListOpen(const std::string& title) {
+    void ListOpen(const char* title) {
         BoxOpen();
-        Line("<TABLE WIDTH=100% ALIGN=CENTER><TR><TD><BIG><B><CENTER>" + title + "</CENTER></BIG></B><BR>");
+        Line("<TABLE WIDTH=100% ALIGN=CENTER><TR><TD><BIG><B><CENTER>", title, "</CENTER></BIG></B><BR>");
     }
     void ListClose() {
         Line("</TD>");
@@ -40,16 +50,13 @@ public:
     std::string& Text() { return out_; }
 
 private:
+    template <size_t N> void Put(const char (&literal)[N]) { out_ += literal; }
+    void Put(Markup markup) { out_ += markup.text; }
+    void Put(const std::string& text) { out_ += htmlSafe(text); }
+    void Put(int32_t value) { out_ += std::to_string(value); }
+
     std::string out_;
 };
-
-// A data text as the sheet shows it.
-inline std::string Esc(const std::string& text) {
-    return htmlSafe(text);
-}
-inline std::string Num(int32_t value) {
-    return std::to_string(value);
-}
 
 // The sections after Racial Abilities, up to and including "</HTML>".
 void WriteSheetDetails(SheetLines& sheet);

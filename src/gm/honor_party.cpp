@@ -41,7 +41,7 @@ PartyMember* FindPartyMember(long slot) {
 
 long PartySlotOfRow(long slot, const std::string& shownName) {
     const PartyMember* member = FindPartyMember(slot);
-    return member && member->name == shownName ? slot : -1;
+    return member && FromWx(ToWxShown(member->name)) == shownName ? slot : -1;
 }
 
 std::optional<size_t> FirstFreeSlot() {

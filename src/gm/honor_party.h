@@ -32,7 +32,8 @@ extern const std::array<const char*, kPartyColumns> kPartyColumnNames;
 
 // The member in `slot`; null when `slot` lies outside 0 to 19 or is free.
 PartyMember* FindPartyMember(long slot);
-// The slot a party list row stands for: `slot` while it still holds a member named `shownName`, else -1.
+// The slot a party list row stands for: `slot` while it still holds a member whose name the row shows as
+// `shownName` (see ToWxShown), else -1.
 // Every tracker lists the one party, so a row listed before another tracker removed a member may name
 // someone else's slot now.
 long PartySlotOfRow(long slot, const std::string& shownName);

@@ -155,9 +155,9 @@ long HonorTrackingFrame::SelectedSlot() {
 
 void HonorTrackingFrame::InsertMemberRow(size_t slot, const PartyRow& row) {
     const long index = std::min(static_cast<long>(slot), static_cast<long>(partyList->GetItemCount()));
-    const long item = partyList->InsertItem(index, ToWx(row[0]));
+    const long item = partyList->InsertItem(index, ToWxShown(row[0]));
     for (size_t c = 1; c < kPartyColumns; ++c)
-        partyList->SetItem(item, static_cast<int>(c), ToWx(row[c]));
+        partyList->SetItem(item, static_cast<int>(c), ToWxShown(row[c]));
     partyList->SetItemPtrData(item, SlotData(slot));
 }
 

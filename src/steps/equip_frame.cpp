@@ -79,9 +79,11 @@ void EquipFrame::SetCurrentEquip() {
     PurchasedList->ClearAll();
     PurchasedList->InsertColumn(0, "Name", wxLIST_FORMAT_LEFT);
     PurchasedList->InsertColumn(1, "Qty", wxLIST_FORMAT_LEFT);
+    purchasedNames_.clear();
     for (const auto& [name, quantity] : PurchasedRows()) {
-        const long row = PurchasedList->InsertItem(PurchasedList->GetItemCount(), ToWx(name));
-        PurchasedList->SetItem(row, 1, ToWx(quantity));
+        const long row = PurchasedList->InsertItem(PurchasedList->GetItemCount(), ToWxShown(name));
+        PurchasedList->SetItem(row, 1, ToWxShown(quantity));
+        purchasedNames_.push_back(name);
     }
     PurchasedList->SetColumnWidth(0, 200);
     PurchasedList->SetColumnWidth(1, 50);
@@ -114,8 +116,10 @@ void EquipFrame::OnAdd(wxCommandEvent&) {
 
 void EquipFrame::OnRemove(wxCommandEvent&) {
     long row = -1;
-    const std::string name = FromWx(SelectedListName(PurchasedList, &row));
-    if (row < 0 || !SellEquipment(name))
+    SelectedListName(PurchasedList, &row);
+    // The row's own item, by its whole name: the row may show it cut.
+    if (row < 0 || static_cast<size_t>(row) >= purchasedNames_.size() ||
+        !SellEquipment(purchasedNames_[static_cast<size_t>(row)]))
         return;
     SetCurrentEquip();
     // Repeated clicks go on selling from the same place in the list.

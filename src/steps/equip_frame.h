@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 #include <wx/frame.h>
 #include <wx/listbase.h>
 
@@ -50,6 +52,7 @@ private:
     wxListCtrl* PurchasedList = nullptr;
     std::array<wxButton*, 2> Buttons{};
     std::array<wxStaticText*, 3> Labels{};
+    std::vector<std::string> purchasedNames_; // the whole name behind each row of the purchased list
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -42,10 +42,12 @@ void FitColumns(wxListCtrl* list) {
         list->SetColumnWidth(i, wxLIST_AUTOSIZE_USEHEADER); // the title counts as one of the texts
 }
 
-void AppendRow(wxListCtrl* list, const std::vector<std::string>& cells, long at) {
-    const long row = list->InsertItem(at, cells.empty() ? wxString() : ToWx(cells[0]));
+// `show` turns each cell into the row's text.
+void AppendRow(wxListCtrl* list, const std::vector<std::string>& cells, long at,
+               wxString (*show)(const std::string&)) {
+    const long row = list->InsertItem(at, cells.empty() ? wxString() : show(cells[0]));
     for (size_t i = 1; i < cells.size(); ++i)
-        list->SetItem(row, static_cast<int>(i), ToWx(cells[i]));
+        list->SetItem(row, static_cast<int>(i), show(cells[i]));
 }
 
 } // namespace
@@ -126,8 +128,9 @@ SkillFrame::~SkillFrame() {
 
 void SkillFrame::ShowListing(const ShopListing& listing) {
     ResetList(CatalogueList, listing.columns);
+    // Shown whole: a purchase looks the entry up by the row's text.
     for (const std::vector<std::string>& row : listing.rows)
-        AppendRow(CatalogueList, row, CatalogueList->GetItemCount());
+        AppendRow(CatalogueList, row, CatalogueList->GetItemCount(), ToWx);
     FitColumns(CatalogueList);
 }
 
@@ -201,7 +204,7 @@ void SkillFrame::SetCurrentSkills() {
     ownedRows_ = OwnedRows();
     ResetList(OwnedList, {"Name", "Value", "Type"});
     for (const OwnedRow& row : ownedRows_)
-        AppendRow(OwnedList, {row.name, row.value, row.type}, OwnedList->GetItemCount());
+        AppendRow(OwnedList, {row.name, row.value, row.type}, OwnedList->GetItemCount(), ToWxShown);
     FitColumns(OwnedList);
     if (program_data.WizardState > kWizardNone && BPDisplay)
         BPDisplay->ChangeValue(ToWx(FormatFixed(program_data.BuildingPoints, 1, -6)));

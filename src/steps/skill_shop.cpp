@@ -128,7 +128,7 @@ template <class Node> Node* ChooseOwned(const std::string& name, const char* mes
     std::vector<Node*> nodes;
     for (Node* n = Node::First(); n; n = n->pNext.get())
         if (Contains(n->name, name + ":")) {
-            choices.push_back(ToWx(n->name));
+            choices.push_back(ToWxShown(n->name));
             nodes.push_back(n);
         }
     if (choices.empty())

@@ -1,5 +1,6 @@
 #include "ui/tree_model.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "app/clear_all.h"
@@ -98,25 +99,48 @@ void MemoryTreeModel::DeleteAllItems() {
     root_.reset();
 }
 
+std::vector<TreeItem> TreeModel::GetChildren(TreeItem item) const {
+    std::vector<TreeItem> children;
+    for (TreeItem child = GetFirstChild(item); child.IsOk(); child = GetNextSibling(child))
+        children.push_back(child);
+    return children;
+}
+
+namespace {
+
+// The search below `children`, from `from` on, for an item whose text is already `wanted` as stored.
+// Siblings are walked in a loop rather than by recursion, so a long branch cannot exhaust the stack;
+// an item is compared before its descendants and its descendants before its later siblings.
+bool SearchChildren(const TreeModel& tree, const std::string& wanted, TreeItem& found,
+                    const std::vector<TreeItem>& children, size_t from) {
+    for (size_t i = from; i < children.size(); ++i) {
+        const TreeItem child = children[i];
+        if (tree.GetItemText(child) == wanted) {
+            found = child;
+            return true;
+        }
+        const std::vector<TreeItem> below = tree.GetChildren(child);
+        if (!below.empty() && SearchChildren(tree, wanted, found, below, 0))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 void Search(const TreeModel& tree, const std::string& name, TreeItem& found, TreeItem parent,
             TreeItem cookie) {
     if (found.IsOk() || !parent.IsOk())
         return;
-    const std::string wanted = tree.AsStored(name);
-    // Siblings are walked in a loop rather than by recursion, so a long branch cannot exhaust the stack;
-    // the order of the comparisons is the same.
-    TreeItem child = cookie.IsOk() ? tree.GetNextSibling(cookie) : tree.GetFirstChild(parent);
-    for (; child.IsOk(); child = tree.GetNextSibling(child)) {
-        if (tree.GetItemText(child) == wanted) {
-            found = child;
-            return;
-        }
-        if (tree.GetFirstChild(child).IsOk()) {
-            Search(tree, name, found, child);
-            if (found.IsOk())
-                return;
-        }
+    if (!cookie.IsOk()) {
+        SearchChildren(tree, tree.AsStored(name), found, tree.GetChildren(parent), 0);
+        return;
     }
+    // The walk goes on with the siblings that follow the cookie.
+    const std::vector<TreeItem> siblings = tree.GetChildren(tree.GetItemParent(cookie));
+    const size_t at =
+        static_cast<size_t>(std::find(siblings.begin(), siblings.end(), cookie) - siblings.begin());
+    SearchChildren(tree, tree.AsStored(name), found, siblings, at + 1);
 }
 
 void OnNewRoot(TreeModel& tree, TreeItem item, const std::string& name,

@@ -32,6 +32,9 @@ public:
     virtual std::string GetItemText(TreeItem item) const = 0;
     // The parent of `item`, or a null handle for the root.
     virtual TreeItem GetItemParent(TreeItem item) const = 0;
+    // The children of `item` in order. The default walks GetFirstChild and GetNextSibling; a control
+    // whose next-sibling step searches the parent's children overrides it with a walk that does not.
+    virtual std::vector<TreeItem> GetChildren(TreeItem item) const;
 
     // Replaces everything, root included, by a new root item with `text`.
     virtual TreeItem AddRoot(const std::string& text) = 0;

@@ -31,15 +31,26 @@ TreeItem WxTreeModel::GetItemParent(TreeItem item) const {
     return ToTreeItem(tree_->GetItemParent(ToWxItem(item)));
 }
 
+std::vector<TreeItem> WxTreeModel::GetChildren(TreeItem item) const {
+    std::vector<TreeItem> children;
+    if (!item.IsOk())
+        return children;
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId child = tree_->GetFirstChild(ToWxItem(item), cookie); child.IsOk();
+         child = tree_->GetNextChild(ToWxItem(item), cookie))
+        children.push_back(ToTreeItem(child));
+    return children;
+}
+
 TreeItem WxTreeModel::AddRoot(const std::string& text) {
     tree_->DeleteAllItems();
-    return ToTreeItem(tree_->AddRoot(ToWx(text)));
+    return ToTreeItem(tree_->AddRoot(ToWxShown(text)));
 }
 
 TreeItem WxTreeModel::AppendItem(TreeItem parent, const std::string& text) {
     if (!parent.IsOk())
         return TreeItem();
-    return ToTreeItem(tree_->AppendItem(ToWxItem(parent), ToWx(text)));
+    return ToTreeItem(tree_->AppendItem(ToWxItem(parent), ToWxShown(text)));
 }
 
 void WxTreeModel::Delete(TreeItem item) {
@@ -57,5 +68,5 @@ void WxTreeModel::DeleteAllItems() {
 }
 
 std::string WxTreeModel::AsStored(const std::string& text) const {
-    return FromWx(ToWx(text));
+    return FromWx(ToWxShown(text));
 }

@@ -1,6 +1,8 @@
-// Cost of saving and opening a complete character: the save (file made and safely replaced) against a
-// plain write of the same bytes, and the open (read and linked into a reset record, the tree push left
-// out) against a plain read of the same bytes. Prints each ratio (aim: at most 3).
+// Cost of saving and opening characters of 1, 10 and 100 times the entries of a complete character.
+// For each size it prints the open (read and linked into a reset record, the tree push left out) against
+// libxml2's parse of the same bytes in memory (aim: at most 1 time), the save (the character file and the
+// sheet, each made and safely replaced) against a plain write of the same bytes, and how both grow from
+// 1 to 100 times the entries (aim: at most 120 times).
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -9,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <libxml/parser.h>
 #include <map>
 #include <memory>
 #include <string>
@@ -17,7 +20,9 @@
 #include "app/character.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
+#include "catalog/equipment_catalog.h"
 #include "catalog/race_catalog.h"
+#include "files/character_sheet.h"
 #include "files/character_xml_reader.h"
 #include "files/character_xml_writer.h"
 
@@ -26,6 +31,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const kName = "Benchmark Hero";
+const int kSizes[] = {1, 10, 100};
 
 template <class Node> void Add(const std::string& name, int32_t value) {
     auto node = std::make_unique<Node>();
@@ -34,26 +40,49 @@ template <class Node> void Add(const std::string& name, int32_t value) {
     Node().AddTail(std::move(node));
 }
 
-// A complete character: every text filled, two classes of level 12, and lists of a long-played one.
-void BuildCharacter() {
-    program_data.ProgramVersion = "5.1";
+// The catalogue entries a character links to and its sheet looks its items up in: its race, its class
+// and an equipment catalogue of 100 items over 21 groups.
+void BuildCatalogues() {
+    CharacterRace::Clear();
+    CharacterClass::Clear();
+    CharacterEquip::Clear();
     auto race = std::make_unique<CharacterRace>();
     race->NAME = "Elf";
     race->SEX = "Female";
     race->MOVE = 12;
     race->RTEXT = {"+1 Dexterity", "Infravision 60 ft.", "Resists sleep 90%"};
     race->nRTEXT = 3;
-    current_character.pRace = race.get();
     CharacterRace::AddTail(std::move(race));
     auto cls = std::make_unique<CharacterClass>();
     cls->NAME = "Fighter/Mage";
     cls->FIGHTER = 1;
     cls->MAGE = 1;
     cls->SAVEAS = 2;
-    current_character.pClass = cls.get();
     CharacterClass::AddTail(std::move(cls));
+    auto categories = std::make_unique<CharacterEquip>();
+    categories->NAME = "Categories";
+    for (int k = 1; k <= 21; ++k)
+        categories->CATEGORY.push_back("Group " + std::to_string(k));
+    categories->nCATEGORY = 21;
+    CharacterEquip::AddTail(std::move(categories));
+    for (int i = 0; i < 100; ++i) {
+        auto entry = std::make_unique<CharacterEquip>();
+        entry->NAME = "Item " + std::to_string(i);
+        entry->TABLEID = 1 + i % 21;
+        CharacterEquip::AddTail(std::move(entry));
+    }
+}
 
+// A complete character: every text filled, two classes of level 12, and `times` times the lists of a
+// long-played one (160 items).
+void BuildCharacter(int times) {
+    ClearItemLists();
+    current_character = Character_Class();
+    program_data.ProgramVersion = "5.1";
+    BuildCatalogues();
     Character_Class& pc = current_character;
+    pc.pRace = CharacterRace::First();
+    pc.pClass = CharacterClass::First();
     int n = 0;
     for (std::string* text : pc.TextFields())
         *text = "A typical text of a background fact, number " + std::to_string(++n);
@@ -82,11 +111,11 @@ void BuildCharacter() {
             record->CLASS_HITPOINTS[i] = static_cast<int32_t>(4 + i);
         ClassDataItem().AddTail(std::move(record));
     }
-    for (int i = 0; i < 40; ++i) {
-        Add<SkillDataItem>("Skill " + std::to_string(i), 30 + i);
+    for (int i = 0; i < 40 * times; ++i) {
+        Add<SkillDataItem>("Skill " + std::to_string(i), 30 + i % 70);
         Add<EquipDataItem>("Item " + std::to_string(i), 1 + i % 3);
     }
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 20 * times; ++i) {
         Add<SpellDataItem>("Spell " + std::to_string(i), 2);
         Add<QuirkDataItem>("Quirk " + std::to_string(i), 1);
         Add<ProfDataItem>("Weapon " + std::to_string(i), 1 + i % 2);
@@ -106,51 +135,96 @@ fs::path& Folder() {
     return folder;
 }
 
-std::string& Bytes() {
-    static std::string bytes;
-    return bytes;
+// One size's file name (the same in CharacterXML and CharacterHTML) and the bytes of its two files.
+struct Sample {
+    std::string file;
+    std::string xml;
+    std::string html;
+};
+
+std::map<int, Sample>& Samples() {
+    static std::map<int, Sample> samples;
+    return samples;
+}
+
+// The size the record holds now; 0 once an open has replaced it.
+int& Built() {
+    static int built = 0;
+    return built;
+}
+
+void Prepare(int times) {
+    if (Built() != times)
+        BuildCharacter(times);
+    Built() = times;
+}
+
+const Sample& SampleOf(const benchmark::State& state) {
+    return Samples().at(static_cast<int>(state.range(0)));
+}
+
+void WritePlain(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 void BM_PlainWrite(benchmark::State& state) {
-    const fs::path path = Folder() / "plain.xml";
+    const Sample& sample = SampleOf(state);
     for (auto _ : state) {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(Bytes().data(), static_cast<std::streamsize>(Bytes().size()));
+        WritePlain(Folder() / "plain.xml", sample.xml);
+        WritePlain(Folder() / "plain.html", sample.html);
     }
 }
 
+// What the main window's save does: the character file, then the sheet.
 void BM_Save(benchmark::State& state) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(CreateXMLSheet(kName));
-}
-
-// The save less the file: making the text alone.
-void BM_MakeText(benchmark::State& state) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(CharacterXMLText());
-}
-
-void BM_PlainRead(benchmark::State& state) {
-    const fs::path path = Folder() / "CharacterXML" / (std::string(kName) + ".xml");
-    std::vector<char> buffer(64 * 1024);
+    const Sample& sample = SampleOf(state);
+    Prepare(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        std::FILE* f = std::fopen(path.c_str(), "rb");
-        size_t bytes = 0, got;
-        while (f && (got = std::fread(buffer.data(), 1, buffer.size(), f)) > 0)
-            bytes += got;
-        if (f)
-            std::fclose(f);
-        benchmark::DoNotOptimize(bytes);
+        if (!CreateXMLSheet(sample.file) || !CreateHTMLSheet(sample.file)) {
+            state.SkipWithError("the save failed");
+            break;
+        }
+    }
+}
+
+// The save less the files: making the two texts alone.
+void BM_MakeTexts(benchmark::State& state) {
+    Prepare(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CharacterXMLText());
+        benchmark::DoNotOptimize(CharacterHTMLText());
+    }
+}
+
+void BM_LibXml2Parse(benchmark::State& state) {
+    const Sample& sample = SampleOf(state);
+    for (auto _ : state) {
+        xmlDocPtr doc = xmlReadMemory(sample.xml.data(), static_cast<int>(sample.xml.size()), "character.xml",
+                                      nullptr, XML_PARSE_NONET);
+        if (!doc) {
+            state.SkipWithError("libxml2 refused the character file");
+            break;
+        }
+        xmlFreeDoc(doc);
     }
 }
 
 void BM_Open(benchmark::State& state) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ReadCharacterFile(std::string(kName) + ".xml"));
+    const Sample& sample = SampleOf(state);
+    Built() = 0;
+    for (auto _ : state) {
+        if (!ReadCharacterFile(sample.file + ".xml")) {
+            state.SkipWithError("the open failed");
+            break;
+        }
+    }
 }
 
 // The reader alone, from memory into an emptied record: the open less the reset and the file.
 void BM_ReadFromMemory(benchmark::State& state) {
+    const std::string& bytes = SampleOf(state).xml;
+    Built() = 0;
     for (auto _ : state) {
         state.PauseTiming();
         ClearItemLists();
@@ -158,9 +232,9 @@ void BM_ReadFromMemory(benchmark::State& state) {
         state.ResumeTiming();
         size_t pos = 0;
         CatalogLineReader lines(
-            [&pos](char* buffer, size_t room) {
-                const size_t n = std::min(room, Bytes().size() - pos);
-                std::memcpy(buffer, Bytes().data() + pos, n);
+            [&pos, &bytes](char* buffer, size_t room) {
+                const size_t n = std::min(room, bytes.size() - pos);
+                std::memcpy(buffer, bytes.data() + pos, n);
                 pos += n;
                 return n;
             },
@@ -169,23 +243,29 @@ void BM_ReadFromMemory(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMicrosecond)->UseRealTime();
-BENCHMARK(BM_Save)->Unit(benchmark::kMicrosecond)->UseRealTime();
-BENCHMARK(BM_MakeText)->Unit(benchmark::kMicrosecond)->UseRealTime();
-BENCHMARK(BM_PlainRead)->Unit(benchmark::kMicrosecond)->UseRealTime();
-BENCHMARK(BM_Open)->Unit(benchmark::kMicrosecond)->UseRealTime();
-BENCHMARK(BM_ReadFromMemory)->Unit(benchmark::kMicrosecond)->UseRealTime();
+void Sizes(benchmark::internal::Benchmark* b) {
+    for (int times : kSizes)
+        b->Arg(times);
+    b->Unit(benchmark::kMillisecond)->UseRealTime();
+}
 
-// Keeps each run's time per iteration so the ratios can be printed at the end.
+BENCHMARK(BM_PlainWrite)->Apply(Sizes);
+BENCHMARK(BM_Save)->Apply(Sizes);
+BENCHMARK(BM_MakeTexts)->Apply(Sizes);
+BENCHMARK(BM_LibXml2Parse)->Apply(Sizes);
+BENCHMARK(BM_Open)->Apply(Sizes);
+BENCHMARK(BM_ReadFromMemory)->Apply(Sizes);
+
+// Keeps each run's time per iteration so the comparisons can be printed at the end.
 class Recorder : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+                milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
     }
-    std::map<std::string, double> seconds;
+    std::map<std::string, double> milliseconds;
 };
 
 } // namespace
@@ -202,11 +282,18 @@ int main(int argc, char** argv) {
     fs::current_path(Folder());
     Discard discard;
     std::streambuf* old = std::cout.rdbuf(&discard);
+    xmlInitParser();
 
-    BuildCharacter();
-    Bytes() = CharacterXMLText();
-    CreateXMLSheet(kName);
-    std::cerr << "A complete character file of " << Bytes().size() << " bytes.\n";
+    for (int times : kSizes) {
+        Prepare(times);
+        Sample& sample = Samples()[times];
+        sample.file = std::string(kName) + " " + std::to_string(times) + "x";
+        sample.xml = CharacterXMLText();
+        sample.html = CharacterHTMLText();
+        CreateXMLSheet(sample.file);
+        std::cerr << times << "x: a character file of " << sample.xml.size() << " bytes and a sheet of "
+                  << sample.html.size() << " bytes.\n";
+    }
 
     Recorder recorder;
     std::ostream console(old);
@@ -214,19 +301,34 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&recorder);
     std::cout.rdbuf(old);
 
-    auto time = [&](const std::string& name) {
-        auto it = recorder.seconds.find(name + "/real_time");
-        return it == recorder.seconds.end() ? 0.0 : it->second;
+    auto time = [&](const char* name, int times) {
+        auto it = recorder.milliseconds.find(std::string(name) + "/" + std::to_string(times) + "/real_time");
+        return it == recorder.milliseconds.end() ? 0.0 : it->second;
     };
-    const double plainWrite = time("BM_PlainWrite"), save = time("BM_Save");
-    const double plainRead = time("BM_PlainRead"), open = time("BM_Open");
-    if (plainWrite > 0 && save > 0)
-        std::printf("Save: %.1f us, %.2f times the plain write of the same bytes (aim: at most 3).\n", save,
-                    save / plainWrite);
-    if (plainRead > 0 && open > 0)
-        std::printf("Open: %.1f us, %.2f times the plain read of the same bytes (aim: at most 3).\n", open,
-                    open / plainRead);
+    for (int times : kSizes) {
+        const double open = time("BM_Open", times), parse = time("BM_LibXml2Parse", times);
+        const double save = time("BM_Save", times), write = time("BM_PlainWrite", times);
+        if (open > 0 && parse > 0)
+            std::printf("%3dx: open %8.3f ms, %.2f times libxml2's parse of the same bytes (%.3f ms; aim: at "
+                        "most 1).\n",
+                        times, open, open / parse, parse);
+        if (save > 0 && write > 0)
+            std::printf("%3dx: save %8.3f ms, %.2f times the plain write of the same bytes (%.3f ms).\n",
+                        times, save, save / write, write);
+    }
+    const int least = kSizes[0], most = std::end(kSizes)[-1];
+    const struct {
+        const char* benchmark;
+        const char* what;
+    } growths[] = {{"BM_Open", "Open"}, {"BM_Save", "Save"}};
+    for (const auto& g : growths) {
+        const double small = time(g.benchmark, least), large = time(g.benchmark, most);
+        if (small > 0 && large > 0)
+            std::printf("%s: %dx the entries take %.1f times as long as %dx (aim: at most 120).\n", g.what,
+                        most, large / small, least);
+    }
 
+    xmlCleanupParser();
     fs::current_path(before);
     std::error_code ec;
     fs::remove_all(Folder(), ec);

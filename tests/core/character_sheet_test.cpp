@@ -636,6 +636,31 @@ TEST_F(CharacterSheetTest, EquipmentGroupsAlwaysNumberTwentyOneAndKeepEveryOwned
     EXPECT_EQ(Lines(unnamed.end() - 3, unnamed.end()), (Lines{"<UL>", "Lantern", "</UL>"}));
 }
 
+// An owned name that several catalogue names contain is placed by the first of them in catalogue order,
+// even when a later entry bears exactly that name; the same name owned twice is placed alike both times.
+TEST_F(CharacterSheetTest, AnAmbiguousItemNameGoesToTheGroupOfTheFirstCatalogueEntryHoldingIt) {
+    AddEquipEntry("Sword Belt", 2);
+    AddEquipEntry("Short Sword", 3);
+    AddEquipEntry("Sword", 1);
+    AddEquipEntry("Belt", 4);
+    EquipDataItem().Clear();
+    AddListItem<EquipDataItem>("Sword", 1);
+    AddListItem<EquipDataItem>("Belt", 1);
+    AddListItem<EquipDataItem>("Sword", 3);
+    AddListItem<EquipDataItem>("Short", 1);
+    const Lines lines = Section("Inventory");
+    const auto group = [&lines](size_t k) {
+        auto open = std::find(lines.begin(), lines.end(), "</UL>") + 1;
+        for (size_t i = 0; i < k; ++i)
+            open = std::find(open, lines.end(), "</UL>") + 1;
+        return Lines(open + 1, std::find(open, lines.end(), "</UL>"));
+    };
+    EXPECT_EQ(group(0), Lines{});
+    EXPECT_EQ(group(1), (Lines{"Sword", "Belt", "Sword x3"}));
+    EXPECT_EQ(group(2), Lines{"Short"});
+    EXPECT_EQ(group(3), Lines{});
+}
+
 TEST_F(CharacterSheetTest, FamilyInformationAlwaysListsNineSiblings) {
     Character_Class& pc = current_character;
     pc.FATHER_STATUS = "Living";

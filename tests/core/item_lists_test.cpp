@@ -66,6 +66,48 @@ TEST_F(ItemListsTest, RemoveUnlinksHeadMiddleAndLastAndIgnoresStrangers) {
     EXPECT_EQ(EquipDataItem::First(), nullptr);
 }
 
+// The list remembers its last node; every way of changing which node is last must leave an append
+// landing after the one that is last now.
+TEST_F(ItemListsTest, AppendAfterTheLastNodeChangedLandsAtTheNewEnd) {
+    auto& list = current_character.EQUIPMENT_SECTION;
+    const struct Case {
+        const char* what;
+        void (*change)(EquipDataItem& list);
+        std::vector<std::string> expected; // after appending "Z"
+    } cases[] = {
+        {"last removed", [](auto& l) { l.Remove(l.Find("C")); }, {"A", "B", "Z"}},
+        {"middle removed", [](auto& l) { l.Remove(l.Find("B")); }, {"A", "C", "Z"}},
+        {"all removed from the back",
+         [](auto& l) {
+             for (const char* n : {"C", "B", "A"})
+                 l.Remove(l.Find(n));
+         },
+         {"Z"}},
+        {"all removed from the front",
+         [](auto& l) {
+             for (const char* n : {"A", "B", "C"})
+                 l.Remove(l.Find(n));
+         },
+         {"Z"}},
+        {"cleared", [](auto& l) { l.Clear(); }, {"Z"}},
+        {"cleared, then one put in front",
+         [](auto& l) {
+             l.Clear();
+             l.AddHead(Equip("H"));
+         },
+         {"H", "Z"}},
+        {"one put in front", [](auto& l) { l.AddHead(Equip("H")); }, {"H", "A", "B", "C", "Z"}},
+    };
+    for (const Case& c : cases) {
+        list.Clear();
+        for (const char* n : {"A", "B", "C"})
+            list.AddTail(Equip(n));
+        c.change(list);
+        list.AddTail(Equip("Z"));
+        EXPECT_EQ(Names(), c.expected) << c.what;
+    }
+}
+
 TEST_F(ItemListsTest, ClearEmptiesTheListButNeverTheHandle) {
     auto& list = current_character.EQUIPMENT_SECTION;
     list.Clear();
@@ -111,6 +153,22 @@ TEST_F(ItemListsTest, EachKindKeepsItsOwnList) {
     EXPECT_EQ(EquipDataItem::Count(), 0u);
     ASSERT_NE(current_character.CLASS_DATA.Find("Fight"), nullptr);
     EXPECT_EQ(current_character.CLASS_DATA.Find("Fight")->CLASS_NAME, "Fighter");
+}
+
+// The list's own first node is destroyed with its chain behind it when the program ends; the chain of a
+// big character's million entries must go one node at a time rather than overflow the stack.
+TEST(ItemChainTest, AMillionNodesBehindADestroyedNodeGoWithoutRecursion) {
+    auto head = std::make_unique<SkillDataItem>();
+    SkillDataItem* last = head.get();
+    for (int i = 1; i < 1'000'000; ++i) {
+        last->pNext = std::make_unique<SkillDataItem>();
+        last = last->pNext.get();
+    }
+    size_t walked = 0;
+    for (const SkillDataItem* p = head.get(); p; p = p->pNext.get())
+        ++walked;
+    EXPECT_EQ(walked, 1'000'000u);
+    head.reset(); // a recursive release would overflow the stack here
 }
 
 TEST(ClassDataItemTest, NewNodeIsAllZero) {

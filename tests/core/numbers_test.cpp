@@ -114,4 +114,40 @@ TEST(TextEncodingTest, LongTextsGiveWayInTheMiddleOnCharacterBoundaries) {
     EXPECT_EQ(ShortenMiddle("abcdefgh", 5), "ab" + dots + "gh");
 }
 
+// What a row or label shows: at most 255 characters, a longer text cut to 254 and an ellipsis, counted in
+// characters of the reading ToWx gives the whole text.
+TEST(TextEncodingTest, ShownTextsAreCutAfter254CharactersWithAnEllipsis) {
+    const auto times = [](const std::string& piece, size_t n) {
+        std::string text;
+        for (size_t i = 0; i < n; ++i)
+            text += piece;
+        return text;
+    };
+    const wxString ellipsis(L"\u2026");
+    const wxString eAcute(L"\u00e9");
+    const struct {
+        const char* what;
+        std::string bytes;
+        wxString shown;
+    } cases[] = {
+        {"empty", "", wxString()},
+        {"255 ASCII characters, shown whole", times("a", 255), wxString(255, 'a')},
+        {"256 ASCII characters", times("a", 256), wxString(254, 'a') + ellipsis},
+        {"255 two-byte characters in 510 bytes, shown whole", times("\xc3\xa9", 255),
+         wxString(255, eAcute[0])},
+        {"256 two-byte characters", times("\xc3\xa9", 256), wxString(254, eAcute[0]) + ellipsis},
+        {"a Latin-1 text, a character per byte", times("\xe9", 300), wxString(254, eAcute[0]) + ellipsis},
+        {"255 Latin-1 bytes, shown whole", times("a", 254) + "\xe9", wxString(254, 'a') + eAcute},
+        {"only continuation bytes", times("\x80", 300), wxString(254, wxUniChar(0x80)) + ellipsis},
+        // One bad byte at the end makes the whole text Latin-1, its first 254 bytes included.
+        {"UTF-8 spoilt at the end", times("\xc3\xa9", 200) + "\xff",
+         wxString(times("\xc3\xa9", 127).data(), wxConvISO8859_1, 254) + ellipsis},
+    };
+    for (const auto& c : cases) {
+        const wxString shown = ToWxShown(c.bytes);
+        EXPECT_EQ(shown, c.shown) << c.what;
+        EXPECT_LE(shown.length(), kShownTextLimit) << c.what;
+    }
+}
+
 } // namespace

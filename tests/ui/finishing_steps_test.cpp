@@ -188,6 +188,32 @@ TEST_F(FinishingStepsTest, SellingGoesOnFromTheSamePlaceInThePurchasedList) {
               (std::vector<std::string>{"Soft Boots", "Starting Clothes", "Traveling Cloak"}));
 }
 
+// A row shows a long name cut and an old file's Latin-1 name as UTF-8; either row still sells its own item
+// (neither is in the catalogue, so each goes whole, for nothing).
+TEST_F(FinishingStepsTest, ARowSellsItsOwnItemWhateverFormItsNameIsShownIn) {
+    const std::string longName(300, 'L');
+    const std::string latin1Name = "Jos\xe9's ring";
+    for (const std::string& name : {longName, latin1Name}) {
+        auto item = std::make_unique<EquipDataItem>();
+        item->name = name;
+        item->value = 1;
+        current_character.EQUIPMENT_SECTION.AddTail(std::move(item));
+    }
+    program_data.BuildingPoints = 0.0f;
+    EquipFrame* frame = OpenEquipFrame();
+    wxListCtrl* purchased = ListOf(frame, ID_EQUIP_PURCHASED);
+    ASSERT_EQ(purchased->GetItemCount(), 6);
+    EXPECT_EQ(purchased->GetItemText(4), wxString(254, 'L') + wxString(L"\u2026"));
+    EXPECT_EQ(purchased->GetItemText(5), wxString(L"Jos\u00e9's ring"));
+    for (long row : {5, 4}) {
+        SelectListCtrlRow(purchased, row);
+        Click(frame, ID_EQUIP_REMOVE);
+    }
+    ASSERT_NE(EquipDataItem::First(), nullptr);
+    EXPECT_EQ(EquipDataItem::First()->name, "Starting Clothes");
+    EXPECT_EQ(EquipDataItem::First()->pNext, nullptr);
+}
+
 TEST_F(FinishingStepsTest, ACatalogueWithoutCategoriesStillOpens) {
     ClearCatalogues();
     std::filesystem::remove(dir_.path() / "Equipment" / "Categories_Equipment.qxf");

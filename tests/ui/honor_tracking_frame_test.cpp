@@ -299,6 +299,31 @@ TEST_F(HonorTrackingFrameTest, EachRowActsOnItsOwnMemberAndTheListIsRebuiltUnsel
               }));
 }
 
+// A row shows a long name cut and an old file's Latin-1 name as UTF-8; either row still acts on its member.
+TEST_F(HonorTrackingFrameTest, ARowActsOnItsMemberWhateverFormItsNameIsShownIn) {
+    const std::string longName(300, 'L');
+    const std::string latin1Name = "Jos\xe9";
+    Member(0, longName, "Neutral", 10);
+    Member(1, latin1Name, "Neutral", 20);
+    HonorTrackingFrame* w = Open();
+    w->RefreshPartyList();
+    wxListCtrl* party = Party(w);
+    EXPECT_EQ(party->GetItemText(0), wxString(254, 'L') + wxString(L"\u2026"));
+    EXPECT_EQ(party->GetItemText(1), wxString(L"Jos\u00e9"));
+    PickComboItem(Reward(w), "Dirty Fighting");
+    for (long row : {0, 1}) {
+        SelectListCtrlRow(party, row);
+        Click(w, ID_HONOR_AWARD);
+    }
+    EXPECT_EQ(pcs[0].temporalHonor, 1);
+    EXPECT_EQ(pcs[1].temporalHonor, 1);
+    EXPECT_EQ(pcs[0].name, longName) << "the member keeps the whole name";
+    EXPECT_EQ(LogLines(w->LogFileName()),
+              (std::vector<std::string>{
+                  longName + " has been awarded: Dirty Fighting for 1 points of Temporal Honor",
+                  latin1Name + " has been awarded: Dirty Fighting for 1 points of Temporal Honor"}));
+}
+
 TEST_F(HonorTrackingFrameTest, ARowListedBeforeAnotherTrackerChangedThePartyActsOnNobody) {
     HonorTrackingFrame* w = Open(5);
     HonorTrackingFrame* other = Open(6);
