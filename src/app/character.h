@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/item_lists.h"
 #include "app/quirk_rows.h"
-#include "catalog/item_lists.h"
 
 class CharacterRace;
 class CharacterClass;

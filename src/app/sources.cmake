@@ -3,6 +3,7 @@ list(APPEND BK_CORE_SOURCES
     src/app/text_encoding.cpp
     src/app/numbers.cpp
     src/app/prompts.cpp
+    src/app/item_lists.cpp
     src/app/character.cpp
     src/app/program_data.cpp
     src/app/safe_file.cpp

@@ -8,16 +8,7 @@
 #include <string>
 #include <string_view>
 
-// The look-up rule of every catalogue and of the character's lists: the first node from `first` along
-// `pNext` whose name (as `nameOf` gives it) contains `text`, case-sensitive, or null. With `skipLast`
-// the last node is never returned: the blank entry that ends some catalogues.
-template <class Node, class NameOf>
-Node* FindFirstContaining(Node* first, std::string_view text, NameOf nameOf, bool skipLast = false) {
-    for (Node* p = first; p && (!skipLast || p->pNext); p = p->pNext.get())
-        if (std::string_view(nameOf(*p)).find(text) != std::string_view::npos)
-            return p;
-    return nullptr;
-}
+#include "app/name_lookup.h"
 
 // The NAME field every catalogue entry is looked up by.
 template <class Entry> const std::string& EntryName(const Entry& entry) {

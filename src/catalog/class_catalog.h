@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "app/item_lists.h"
 #include "catalog/catalog_list.h"
 #include "catalog/catalog_reader.h"
-#include "catalog/item_lists.h"
 
 // One class. Field names are the catalogue's element names; every number not given by the file is 0
 // except the three defaults below. The per-level tables are indexed by level, 0 to 99.

@@ -1,6 +1,5 @@
 # Game-data catalogues and the character's item lists.
 list(APPEND BK_CORE_SOURCES
-    src/catalog/item_lists.cpp
     src/catalog/catalogues.cpp
     src/catalog/catalog_reader.cpp
     src/catalog/race_catalog.cpp

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "app/character.h"
+#include "app/item_lists.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
-#include "catalog/item_lists.h"
 #include "catalog/race_catalog.h"
 #include "ui/ability_scores.h"
 #include "ui/tree_pushers.h"

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "app/character.h"
+#include "app/item_lists.h"
 #include "app/numbers.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
-#include "catalog/item_lists.h"
 #include "catalog/talent_catalog.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include "app/app_globals.h"
 #include "app/app_icon.h"
 #include "app/character.h"
+#include "app/item_lists.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "app/text_encoding.h"
-#include "catalog/item_lists.h"
 
 namespace {
 

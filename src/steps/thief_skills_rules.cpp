@@ -1,10 +1,10 @@
 #include "steps/thief_skills_rules.h"
 
 #include "app/character.h"
+#include "app/item_lists.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
-#include "catalog/item_lists.h"
 #include "ui/tree_pushers.h"
 
 ThiefOffered OfferedThiefSkills(const CharacterClass* chosen) {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "catalog/item_lists.h" // ClassDataItem, kThiefSkillCount
+#include "app/item_lists.h" // ClassDataItem, kThiefSkillCount
 
 class CharacterClass;
 

@@ -7,10 +7,10 @@
 
 #include "app/character.h"
 #include "app/dice.h"
+#include "app/item_lists.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
-#include "catalog/item_lists.h"
 #include "catalog/race_catalog.h"
 
 // clang-format off

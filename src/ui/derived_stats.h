@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/character.h"
-#include "catalog/item_lists.h"
+#include "app/item_lists.h"
 
 class CharacterClass;
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "catalog/item_lists.h"
+#include "app/item_lists.h"
 #include "ui/derived_stats.h" // LevelTableSum, ThiefSkillTotals
 
 // Each pusher reads `current_character`, its lists and the catalogues, rebuilds its branches whole

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "app/character.h"
+#include "app/item_lists.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
-#include "catalog/item_lists.h"
 #include "catalog/race_catalog.h"
 #include "steps/class_handover.h"
 #include "support/class_items.h"

@@ -12,9 +12,9 @@
 
 #include "app/character.h"
 #include "app/dice.h"
+#include "app/item_lists.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
-#include "catalog/item_lists.h"
 #include "catalog/race_catalog.h"
 #include "support/log_lines.h"
 #include "support/reset_globals.h"

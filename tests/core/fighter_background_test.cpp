@@ -8,10 +8,10 @@
 
 #include "app/character.h"
 #include "app/dice.h"
+#include "app/item_lists.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
-#include "catalog/item_lists.h"
 #include "catalog/talent_catalog.h"
 #include "steps/fighter_background.h"
 #include "steps/free_weapon_prof.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/character.h"
-#include "catalog/item_lists.h"
+#include "app/item_lists.h"
 #include "support/reset_globals.h"
 
 namespace {

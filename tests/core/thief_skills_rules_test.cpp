@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "app/character.h"
+#include "app/item_lists.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
-#include "catalog/item_lists.h"
 #include "steps/thief_skills_rules.h"
 #include "support/log_lines.h"
 #include "support/reset_globals.h"

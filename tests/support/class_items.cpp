@@ -1,6 +1,6 @@
 #include "support/class_items.h"
 
-#include "catalog/item_lists.h"
+#include "app/item_lists.h"
 
 std::vector<std::string> ClassItemNames() {
     std::vector<std::string> names;

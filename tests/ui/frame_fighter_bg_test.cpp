@@ -7,13 +7,14 @@
 
 #include "app/app_globals.h"
 #include "app/character.h"
-#include "shell/cx_application.h"
 #include "app/dice.h"
+#include "app/item_lists.h"
 #include "app/options_file.h"
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
-#include "catalog/item_lists.h"
 #include "catalog/talent_catalog.h"
+#include "shell/cx_application.h"
+#include "shell/form_main.h"
 #include "steps/fighter_background.h"
 #include "steps/frame_fighter_bg.h"
 #include "steps/frame_fighter_bgq.h"
@@ -21,7 +22,6 @@
 #include "support/reset_globals.h"
 #include "support/scoped_temp_dir.h"
 #include "support/scripted_prompter.h"
-#include "shell/form_main.h"
 #include "ui/ui_test_support.h"
 
 namespace {

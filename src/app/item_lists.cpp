@@ -1,8 +1,8 @@
-#include "catalog/item_lists.h"
+#include "app/item_lists.h"
 
 #include <iostream>
 
-#include "catalog/catalog_list.h"
+#include "app/name_lookup.h"
 
 namespace {
 
