@@ -13,9 +13,11 @@
 bool Early_Close = true;
 wxWeakRef<wxTextCtrl> theLogText;
 
-wxBEGIN_EVENT_TABLE(DiceLog, wxFrame) EVT_MENU(ID_DICELOG_EXIT, DiceLog::OnExit) wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(DiceLog, wxFrame)
+    EVT_MENU(ID_DICELOG_EXIT, DiceLog::OnExit)
+wxEND_EVENT_TABLE()
 
-    DiceLog::DiceLog(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
+DiceLog::DiceLog(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE) {
     SetIcon(SampleIcon());
     Early_Close = false;

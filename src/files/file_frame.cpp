@@ -15,13 +15,11 @@ namespace {
 const char* const kCaption = "Load Character";
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(FileFrame, wxFrame)
     EVT_LIST_ITEM_ACTIVATED(ID_FILE_LIST, FileFrame::OnOpen)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    FileFrame::FileFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
+FileFrame::FileFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL) {
     SetIcon(SampleIcon());
     list_ = CreateSavedCharacterList(this);

@@ -52,23 +52,21 @@ const char* const kCriticalLegend[34] = {
     "xX = X times the damage",
 };
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CriticalFrame, wxFrame)
     EVT_BUTTON(ID_CRITICAL_ROLL_LOCATION, CriticalFrame::OnRollBase)
     EVT_BUTTON(ID_CRITICAL_ROLL_SEVERITY, CriticalFrame::OnRollSevere)
     EVT_BUTTON(ID_CRITICAL_EXPLAIN, CriticalFrame::OnExplain)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    namespace {
+namespace {
 
-    int32_t ReadBox(const wxTextCtrl* box) {
-        return ParseLeadingInt(FromWx(box->GetValue()));
-    }
+int32_t ReadBox(const wxTextCtrl* box) {
+    return ParseLeadingInt(FromWx(box->GetValue()));
+}
 
-    void WriteBox(wxTextCtrl * box, int32_t value) {
-        box->ChangeValue(ToWx(Format("%i", value)));
-    }
+void WriteBox(wxTextCtrl* box, int32_t value) {
+    box->ChangeValue(ToWx(Format("%i", value)));
+}
 
 } // namespace
 

@@ -6,11 +6,9 @@
 #include "app/app_icon.h"
 #include "gm/honor_party.h"
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(HonorFileFrame, wxFrame)
     EVT_LIST_ITEM_ACTIVATED(ID_FILE_LIST, HonorFileFrame::OnOpen)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
 HonorFileFrame::HonorFileFrame(wxWindow* parent, MemberAdded added, const wxString& title, const wxPoint& pos,
                                const wxSize& size)

@@ -13,7 +13,6 @@
 #include "gm/honor_file_frame.h"
 #include "gm/honor_table.h"
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(HonorTrackingFrame, wxFrame)
     EVT_COMBOBOX(ID_HONOR_FILTER, HonorTrackingFrame::OnSelectionBox)
     EVT_BUTTON(ID_HONOR_ADD_PC, HonorTrackingFrame::AddPC)
@@ -23,14 +22,13 @@ wxBEGIN_EVENT_TABLE(HonorTrackingFrame, wxFrame)
     EVT_BUTTON(ID_HONOR_ADJUST_TEMPORAL, HonorTrackingFrame::AdjustTemporalHonor)
     EVT_COMBOBOX(ID_HONOR_REWARD, HonorTrackingFrame::OnAwardBox)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    namespace {
+namespace {
 
-    // A row's item data is its member's slot plus one, so a row given none (0) stands for no member.
-    wxUIntPtr SlotData(size_t slot) {
-        return static_cast<wxUIntPtr>(slot) + 1;
-    }
+// A row's item data is its member's slot plus one, so a row given none (0) stands for no member.
+wxUIntPtr SlotData(size_t slot) {
+    return static_cast<wxUIntPtr>(slot) + 1;
+}
 
 } // namespace
 

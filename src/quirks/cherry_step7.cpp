@@ -131,8 +131,6 @@ CherryStep7* OpenCherryStep7(QuirkStepFrom from) {
                                    wxSize(500, 385));
 }
 
-// The event table closes the file: the formatter cannot follow its macros.
-// clang-format off
 wxBEGIN_EVENT_TABLE(CherryStep7, wxFrame)
     EVT_MENU(ID_CHERRY_MENU_CONTINUE, CherryStep7::OnContinue)
     EVT_MENU(ID_CHERRY_MENU_ABORT, CherryStep7::OnAbort)

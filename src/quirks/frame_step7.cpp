@@ -114,8 +114,6 @@ FrameStep7* OpenFrameStep7(QuirkStepFrom from) {
                                   wxSize(550, 550));
 }
 
-// The event table closes the file: the formatter cannot follow its macros.
-// clang-format off
 wxBEGIN_EVENT_TABLE(FrameStep7, wxFrame)
     EVT_MENU(ID_STEP7_MENU_ABORT, FrameStep7::OnAbort)
     EVT_MENU(ID_STEP7_MENU_CONTINUE, FrameStep7::OnContinue)

@@ -22,7 +22,6 @@
 
 const char* const TITLE = "Brindlekit";
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
     EVT_MENU(ID_MAIN_EXIT, FormMain::OnExit)
     EVT_MENU(ID_MAIN_ABOUT, FormMain::OnAbout)
@@ -34,9 +33,8 @@ wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
     EVT_MENU(ID_MAIN_CRITICAL, FormMain::OnCritical)
     EVT_MENU(ID_MAIN_HONOR, FormMain::OnHonor)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    FormMain::FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
+FormMain::FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL) {
     SetIcon(SampleIcon());
 

@@ -12,16 +12,13 @@
 #include "steps/character_finish.h"
 #include "steps/equip_frame.h"
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(AlignmentStep, wxFrame)
     EVT_MENU(ID_ALIGNMENT_MENU_ABORT, AlignmentStep::OnAbort)
     EVT_MENU(ID_ALIGNMENT_MENU_CONTINUE, AlignmentStep::OnContinue)
     EVT_BUTTON(ID_ALIGNMENT_CONTINUE, AlignmentStep::OnContinue)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    AlignmentStep::AlignmentStep(wxWindow* parent, const wxString& title, const wxPoint& pos,
-                                 const wxSize& size)
+AlignmentStep::AlignmentStep(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxCLIP_CHILDREN | wxTAB_TRAVERSAL) {
     SetIcon(SampleIcon());
     AlignmentBox = new wxComboBox(this, ID_ALIGNMENT_BOX, "", wxPoint(5, 5), wxSize(160, -1), 0, nullptr,

@@ -26,7 +26,6 @@ const int kLabelHeight = 17;
 
 } // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(EquipFrame, wxFrame)
     EVT_MENU(ID_EQUIP_MENU_ABORT, EquipFrame::OnAbort)
     EVT_MENU(ID_EQUIP_MENU_CONTINUE, EquipFrame::OnContinue)
@@ -35,9 +34,8 @@ wxBEGIN_EVENT_TABLE(EquipFrame, wxFrame)
     EVT_COMBOBOX(ID_EQUIP_FILTER, EquipFrame::OnFilterBox)
     EVT_LIST_ITEM_SELECTED(ID_EQUIP_CATALOGUE, EquipFrame::OnSelected)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    EquipFrame::EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
+EquipFrame::EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL) {
     SetIcon(SampleIcon());
     InCreation = program_data.WizardState > kWizardNone;

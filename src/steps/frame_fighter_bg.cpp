@@ -14,7 +14,6 @@
 #include "steps/frame_fighter_bgq.h"
 #include "steps/retired_button.h"
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(FrameFighterBG, wxFrame)
     EVT_BUTTON(ID_FIGHTERBG_CAMP, FrameFighterBG::OnTypeofTrainingCampRoll)
     EVT_BUTTON(ID_FIGHTERBG_QUALITY, FrameFighterBG::OnQualityofBasicTrainingRoll)
@@ -22,13 +21,12 @@ wxBEGIN_EVENT_TABLE(FrameFighterBG, wxFrame)
     EVT_MENU(ID_FIGHTERBG_MENU_ABORT, FrameFighterBG::OnAbort)
     EVT_MENU(ID_FIGHTERBG_MENU_CONTINUE, FrameFighterBG::OnContinue)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    namespace {
+namespace {
 
-    const int kRowLabelHeight = 17; // room for descenders
-    const int kResultX = 210;
-    const int kResultWidth = 420; // to the window's right edge: 2E's texts run to about 350 characters
+const int kRowLabelHeight = 17; // room for descenders
+const int kResultX = 210;
+const int kResultWidth = 420; // to the window's right edge: 2E's texts run to about 350 characters
 
 } // namespace
 

@@ -8,14 +8,12 @@
 #include "app/text_encoding.h"
 #include "steps/free_weapon_prof.h"
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(FrameFighterBGQ, wxFrame)
     EVT_LISTBOX_DCLICK(ID_FIGHTERBGQ_LIST, FrameFighterBGQ::OnListBox)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    FrameFighterBGQ::FrameFighterBGQ(wxWindow* parent, const wxString& title, const wxPoint& pos,
-                                     const wxSize& size, const wxString& type)
+FrameFighterBGQ::FrameFighterBGQ(wxWindow* parent, const wxString& title, const wxPoint& pos,
+                                 const wxSize& size, const wxString& type)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL), TypeText(type) {
     SetIcon(SampleIcon());
 

@@ -83,7 +83,6 @@ FrameStep10* OpenFrameStep10() {
                                    wxSize(290, 155));
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(FrameStep10, wxFrame)
     EVT_MENU(ID_STEP10_MENU_ABORT, FrameStep10::OnAbort)
     EVT_MENU(ID_STEP10_MENU_CONTINUE, FrameStep10::OnContinue)
@@ -91,4 +90,3 @@ wxBEGIN_EVENT_TABLE(FrameStep10, wxFrame)
     EVT_BUTTON(ID_STEP10_ROLL_MONEY, FrameStep10::RollMoney)
     EVT_BUTTON(ID_STEP10_CONTINUE, FrameStep10::OnContinue)
 wxEND_EVENT_TABLE()
-    // clang-format on

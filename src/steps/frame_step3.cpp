@@ -309,8 +309,6 @@ FrameStep3* OpenFrameStep3(wxWindow* parent) {
         kSlotStep3, parent, "Character Creation: Roll Ability Scores and choose race", wxSize(500, 315));
 }
 
-// The event table closes the file: the formatter cannot follow its macros.
-// clang-format off
 wxBEGIN_EVENT_TABLE(FrameStep3, wxFrame)
     EVT_MENU(ID_STEP3_MENU_ROLL, FrameStep3::OnRoll)
     EVT_MENU(ID_STEP3_MENU_ABORT, FrameStep3::OnAbort)

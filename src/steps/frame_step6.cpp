@@ -141,8 +141,6 @@ FrameStep6* OpenFrameStep6() {
                                   wxSize(500, 385));
 }
 
-// The event table closes the file: the formatter cannot follow its macros.
-// clang-format off
 wxBEGIN_EVENT_TABLE(FrameStep6, wxFrame)
     EVT_BUTTON(ID_STEP6_AGE, FrameStep6::OnAgeRoll)
     EVT_BUTTON(ID_STEP6_HANDEDNESS, FrameStep6::OnHandednessRoll)

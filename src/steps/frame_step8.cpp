@@ -160,8 +160,6 @@ FrameStep8* OpenFrameStep8(const wxString& title) {
     return OpenInSlot<FrameStep8>(kSlotStep8, MasterFrame, title, wxSize(470, 280));
 }
 
-// The event table closes the file: the formatter cannot follow its macros.
-// clang-format off
 wxBEGIN_EVENT_TABLE(FrameStep8, wxFrame)
     EVT_MENU(ID_STEP8_MENU_ABORT, FrameStep8::OnAbort)
     EVT_MENU(ID_STEP8_MENU_CONTINUE, FrameStep8::OnContinue)

@@ -52,7 +52,6 @@ void AppendRow(wxListCtrl* list, const std::vector<std::string>& cells, long at,
 
 } // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(SkillFrame, wxFrame)
     EVT_MENU(ID_SKILLS_MENU_ABORT, SkillFrame::OnAbort)
     EVT_MENU(ID_SKILLS_MENU_CONTINUE, SkillFrame::OnContinue)
@@ -63,9 +62,8 @@ wxBEGIN_EVENT_TABLE(SkillFrame, wxFrame)
     EVT_LIST_ITEM_SELECTED(ID_SKILLS_CATALOGUE, SkillFrame::OnSelected)
     EVT_LIST_ITEM_ACTIVATED(ID_SKILLS_CATALOGUE, SkillFrame::OnDblClk)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    SkillFrame::SkillFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
+SkillFrame::SkillFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL) {
     SetIcon(SampleIcon());
     InCreation = program_data.WizardState > kWizardNone;

@@ -119,8 +119,6 @@ void ThiefSkills::OnAbort(wxCommandEvent&) {
     Close(true);
 }
 
-// The event table closes the file: the formatter cannot follow its macros.
-// clang-format off
 wxBEGIN_EVENT_TABLE(ThiefSkills, wxFrame)
     EVT_MENU(ID_THIEF_MENU_ADJUST, ThiefSkills::OnAdjust)
     EVT_MENU(ID_THIEF_MENU_ABORT, ThiefSkills::OnAbort)

@@ -18,13 +18,11 @@ const size_t kStoredBoxes = 12;
 
 } // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(Options, wxFrame)
     EVT_BUTTON(ID_OPTIONS_ACCEPT, Options::OnExit)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    Options::Options(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
+Options::Options(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE | wxTAB_TRAVERSAL) {
     SetIcon(SampleIcon());
     for (size_t box = 1; box <= 14; ++box) {

@@ -14,14 +14,12 @@
 bool PCTREarly_Close = true;
 wxWeakRef<wxTreeCtrl> theTree;
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(PCTreeFrame, wxFrame)
     EVT_MENU(ID_TREE_EXIT, PCTreeFrame::OnExit)
     EVT_TREE_ITEM_RIGHT_CLICK(ID_TREE_CONTROL, PCTreeFrame::OnEdit)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    PCTreeFrame::PCTreeFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
+PCTreeFrame::PCTreeFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE) {
     SetIcon(SampleIcon());
     PCTREarly_Close = false;
