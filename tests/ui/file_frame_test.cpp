@@ -43,6 +43,15 @@ protected:
     }
     static std::vector<std::string> Rows(FileFrame* frame) { return ListCtrlRows(List(frame)); }
     static void Activate(FileFrame* frame, long row) { ActivateListRow(List(frame), row); }
+    // Activates `row` where the open is refused: the one message it gives.
+    static ScriptedPrompter::Question ActivateRefused(FileFrame* frame, long row) {
+        ScopedPrompter prompts;
+        prompts->ExpectMessage();
+        Activate(frame, row);
+        PumpEvents();
+        EXPECT_EQ(prompts->Asked().size(), 1u);
+        return prompts->Asked().empty() ? ScriptedPrompter::Question() : prompts->Asked()[0];
+    }
     // Writes the current character under `name`, with `age` to tell the files apart.
     static void Save(const std::string& name, const std::string& file, int32_t age = 0) {
         current_character.CHARACTER_NAME = name;
@@ -118,16 +127,11 @@ TEST_F(FileFrameTest, AFileGoneSinceTheListWasFilledIsReportedAndChangesNothing)
     ASSERT_EQ(frame->RowFiles().size(), 1u);
     fs::remove("CharacterXML/a.xml");
     current_character.CHARACTER_NAME = "Work in progress";
-    ScopedPrompter prompts;
-    prompts->ExpectMessage();
     wxWeakRef<FileFrame> alive(frame);
-    Activate(frame, 0);
-    PumpEvents();
-    ASSERT_EQ(prompts->Asked().size(), 1u);
-    EXPECT_EQ(prompts->Asked()[0].message,
-              "The character file \"a.xml\" could not be opened. It may have been "
-              "moved or deleted since the list was filled.");
-    EXPECT_EQ(prompts->Asked()[0].caption, "Load Character");
+    const ScriptedPrompter::Question said = ActivateRefused(frame, 0);
+    EXPECT_EQ(said.message, "The character file \"a.xml\" could not be opened. It may have been "
+                            "moved or deleted since the list was filled.");
+    EXPECT_EQ(said.caption, "Load Character");
     EXPECT_TRUE(alive);
     EXPECT_EQ(current_character.CHARACTER_NAME, "Work in progress");
     EXPECT_EQ(current_character.AGE, 40);
@@ -178,18 +182,14 @@ TEST_F(FileFrameTest, ADamagedFileIsRefusedBeforeAnythingIsReset) {
         const std::string tree = TreeOutline(CurrentTree());
         const std::string log = ReadFileBytes("5.log");
 
-        ScopedPrompter prompts;
-        prompts->ExpectMessage();
         wxWeakRef<FileFrame> alive(frame);
-        Activate(frame, 0);
-        PumpEvents();
-        ASSERT_EQ(prompts->Asked().size(), 1u);
-        const std::string& said = prompts->Asked()[0].message;
+        const ScriptedPrompter::Question asked = ActivateRefused(frame, 0);
+        const std::string& said = asked.message;
         const std::string expected = "The character file \"a.xml\" is damaged or incomplete (line ";
         EXPECT_EQ(said.substr(0, expected.size()), expected) << said;
         if (c.line != 0)
             EXPECT_EQ(said, expected + std::to_string(c.line) + "). Nothing was opened.");
-        EXPECT_EQ(prompts->Asked()[0].caption, "Load Character");
+        EXPECT_EQ(asked.caption, "Load Character");
         EXPECT_TRUE(alive);
         EXPECT_TRUE(CharacterXMLText() == record) << "the record changed";
         EXPECT_FALSE(tree.empty());
