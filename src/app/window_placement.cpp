@@ -1,22 +1,19 @@
 #include "app/window_placement.h"
 
-#include <chrono>
-
-namespace {
-
-// How long after a show a move or resize is taken for the window manager's placement, not the user's.
-constexpr std::chrono::milliseconds kPlacementTime(1500);
-
-} // namespace
+#include "app/app_globals.h"
 
 void ShowInPlace(wxFrame* frame, const wxRect& where) {
-    const auto shown = std::chrono::steady_clock::now();
-    const auto keep = [frame, where, shown](wxEvent& event) {
-        event.Skip();
-        if (std::chrono::steady_clock::now() - shown < kPlacementTime && frame->GetRect() != where)
-            frame->CallAfter([frame, where] { frame->SetSize(where); });
-    };
-    frame->Bind(wxEVT_MOVE, keep);
-    frame->Bind(wxEVT_SIZE, keep);
+#ifdef __WXGTK__
+    // wxGTK keeps one remembered size of the window manager's frame for all windows. Some window managers
+    // clear a closed window's frame size before wx lets go of it, and wx remembers that nothing; the next
+    // window then waits for its frame size while it is already mapped, and shows tiny at the top of the
+    // screen with a burst of GTK warnings. The main window's frame size is the right one: it is taken, and
+    // the size asked again so that it counts.
+    if (frame->m_decorSize.top == 0 && MasterFrame && MasterFrame->m_decorSize.top != 0) {
+        frame->m_decorSize = MasterFrame->m_decorSize;
+        frame->SetSize(wxRect(where.GetPosition(), where.GetSize() + wxSize(1, 1)));
+        frame->SetSize(where);
+    }
+#endif
     frame->Show(true);
 }

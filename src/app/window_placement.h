@@ -4,7 +4,5 @@
 #include <wx/frame.h>
 #include <wx/gdicmn.h>
 
-// Shows `frame`, which was made at `where`, and keeps it there: a window manager may first place a window
-// that is opened again at a spot and size of its own choosing, so the place is asked for once more when
-// the window has been mapped.
+// Shows `frame`, made at `where`, so that it appears there and at that size under any window manager.
 void ShowInPlace(wxFrame* frame, const wxRect& where);

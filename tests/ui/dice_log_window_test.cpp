@@ -121,9 +121,13 @@ TEST_F(DiceLogWindowTest, ALineLoggedBeforeAnExitedWindowIsGoneStaysInTheNewWind
     EXPECT_EQ(Shown(), "BP=0.0    | first \nBP=0.0    | second\nBP=0.0    | third\n");
 }
 
-// A window manager may first put a window that is opened again at a place and size of its own; both
-// windows are asked back to theirs.
-TEST_F(DiceLogWindowTest, ReopenedLogAndTreeReturnToTheirPlaceWhenMovedAsTheyAppear) {
+// A window manager that clears a closed window's frame size leaves wx remembering none; windows opened
+// again take the main window's, and so appear at their place and size without GTK warnings.
+TEST_F(DiceLogWindowTest, ReopenedLogAndTreeTakeTheMainWindowsFrameSize) {
+    FormMain* master = RunStartUp();
+    master->m_decorSize.left = master->m_decorSize.right = 1; // as a window manager reports its frame
+    master->m_decorSize.top = 20;
+    master->m_decorSize.bottom = 5;
     std::string first = "first";
     Format_Entry(0.0f, first, "3.log");
     SelectMenu(LogWindow(), ID_DICELOG_EXIT);
@@ -132,14 +136,16 @@ TEST_F(DiceLogWindowTest, ReopenedLogAndTreeReturnToTheirPlaceWhenMovedAsTheyApp
     testing::internal::CaptureStderr();
     std::string second = "second";
     Format_Entry(0.0f, second, "3.log");
+    PumpEvents();
+    const std::string printed = testing::internal::GetCapturedStderr();
     wxFrame* log = LogWindow();
     wxFrame* tree = VOLDFrames[kSlotTree].Live();
     ASSERT_NE(log, nullptr);
     ASSERT_NE(tree, nullptr);
-    log->SetSize(wxRect(0, 0, 41, 50)); // as the window manager placed it
-    tree->SetSize(wxRect(0, 0, 41, 50));
-    PumpEvents();
-    const std::string printed = testing::internal::GetCapturedStderr();
+    for (wxFrame* reopened : {log, tree}) {
+        EXPECT_EQ(reopened->m_decorSize.top, 20);
+        EXPECT_EQ(reopened->m_decorSize.bottom, 5);
+    }
     EXPECT_EQ(log->GetRect(), wxRect(0, MasterHeight - 200, MasterWidth - 200, 200));
     EXPECT_EQ(tree->GetRect(), wxRect(MasterWidth - 200, 0, 200, MasterHeight));
     EXPECT_EQ(printed.find("Gtk-"), std::string::npos) << printed;
