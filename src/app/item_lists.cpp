@@ -1,8 +1,6 @@
 #include "app/item_lists.h"
 
-#include <iostream>
-
-#include "app/name_lookup.h"
+#include "app/list_rules.h"
 
 namespace {
 
@@ -33,20 +31,7 @@ const std::array<ThiefSkillTable, kThiefSkillCount> kThiefSkillTables = {{
 }};
 
 template <class Node> void DataList<Node>::AddTail(std::unique_ptr<Node> node) {
-    std::cout << "Adding Tail\n";
-    node->pNext.reset();
-    Node* added = node.get();
-    if (!pHead) {
-        pHead = std::move(node);
-        pTail = added;
-        return;
-    }
-    // The trace keeps the lines of the walk to the end that the remembered last node replaced.
-    std::cout << "Entering while loop\n";
-    std::cout << "Leaving while loop\n";
-    pTail->pNext = std::move(node);
-    pTail = added;
-    std::cout << "Leaving Adding Tail\n";
+    AppendAtTail(pHead, pTail, std::move(node));
 }
 
 template <class Node> void DataList<Node>::AddHead(std::unique_ptr<Node> node) {

@@ -3,12 +3,11 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <iostream>
 #include <memory>
 #include <string>
 #include <string_view>
 
-#include "app/name_lookup.h"
+#include "app/list_rules.h"
 
 // The NAME field every catalogue entry is looked up by.
 template <class Entry> const std::string& EntryName(const Entry& entry) {
@@ -37,21 +36,7 @@ public:
 
     // Appends `entry` at the end, writing the same trace lines as the character's lists. The tail is
     // remembered, so appending costs the same however long the catalogue is.
-    static void AddTail(std::unique_ptr<Entry> entry) {
-        std::cout << "Adding Tail\n";
-        entry->pNext.reset();
-        Entry* added = entry.get();
-        if (!pHead) {
-            pHead = std::move(entry);
-            pTail = added;
-            return;
-        }
-        std::cout << "Entering while loop\n";
-        std::cout << "Leaving while loop\n";
-        pTail->pNext = std::move(entry);
-        pTail = added;
-        std::cout << "Leaving Adding Tail\n";
-    }
+    static void AddTail(std::unique_ptr<Entry> entry) { AppendAtTail(pHead, pTail, std::move(entry)); }
 
     static Entry* First() { return pHead.get(); }
     static Entry* Last() { return pHead ? pTail : nullptr; }

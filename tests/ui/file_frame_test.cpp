@@ -187,8 +187,9 @@ TEST_F(FileFrameTest, ADamagedFileIsRefusedBeforeAnythingIsReset) {
         const std::string& said = asked.message;
         const std::string expected = "The character file \"a.xml\" is damaged or incomplete (line ";
         EXPECT_EQ(said.substr(0, expected.size()), expected) << said;
-        if (c.line != 0)
+        if (c.line != 0) {
             EXPECT_EQ(said, expected + std::to_string(c.line) + "). Nothing was opened.");
+        }
         EXPECT_EQ(asked.caption, "Load Character");
         EXPECT_TRUE(alive);
         EXPECT_TRUE(CharacterXMLText() == record) << "the record changed";

@@ -89,8 +89,9 @@ TEST_F(StartUpOptionsTest, AnOptionsFileThatCannotBeReadWholeIsSaidOnce) {
             EXPECT_EQ(prompts->Asked()[0].message, "The options file \"" + path + "\" " + c.said);
             EXPECT_EQ(prompts->Asked()[0].caption, "Options");
             EXPECT_EQ(folder, std::filesystem::is_directory("options.qxb"));
-            if (!folder)
+            if (!folder) {
                 EXPECT_EQ(ReadAllBytes("options.qxb"), before);
+            }
         } else {
             EXPECT_TRUE(prompts->Asked().empty());
         }

@@ -171,21 +171,9 @@ TEST_F(FrameFighterBGTest, DeclinedRollsArePaidAndRolledAgainInTheSameClick) {
 TEST_F(FrameFighterBGTest, TheClickedButtonOutlivesTheQuestionOfItsRoll) {
     program_data.BuildingPoints = 2.0f;
     FrameFighterBG* w = Open();
-    const wxWeakRef<wxWindow> clicked = w->FindWindow(ID_FIGHTERBG_CAMP);
-    ASSERT_TRUE(clicked);
-    auto owned = std::make_unique<ModalLoopPrompter>();
-    ModalLoopPrompter& prompts = *owned;
-    std::vector<bool> aliveWhileAsked;
-    prompts.whileAsked = [&] { aliveWhileAsked.push_back(static_cast<bool>(clicked)); };
-    prompts.ExpectMessage(wxNO);
-    prompts.ExpectMessage(wxYES);
-    std::unique_ptr<Prompter> previous = SetPrompter(std::move(owned));
-    Roll(w, ID_FIGHTERBG_CAMP, {1, 1, 1, 4, 4, 4});
-    EXPECT_EQ(aliveWhileAsked, (std::vector<bool>{true, true})) << "still inside its click";
-    EXPECT_EQ(prompts.Pending(), 0u);
-    SetPrompter(std::move(previous));
-    PumpEvents();
-    EXPECT_FALSE(clicked) << "destroyed once its click is over";
+    EXPECT_TRUE(ClickedControlOutlivesItsQuestions(w, ID_FIGHTERBG_CAMP, [w] {
+        Roll(w, ID_FIGHTERBG_CAMP, {1, 1, 1, 4, 4, 4});
+    }));
     EXPECT_EQ(Label(w, 10053), "regular army boot camp");
 }
 

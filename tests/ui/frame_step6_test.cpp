@@ -84,21 +84,8 @@ TEST_F(FrameStep6Test, OneButtonAtATimeAndARowPerRoll) {
 TEST_F(FrameStep6Test, TheClickedButtonOutlivesTheQuestionsOfItsRoll) {
     Open();
     program_data.BuildingPoints = 2.0f;
-    const wxWeakRef<wxWindow> clicked = step_->FindWindow(ID_STEP6_AGE);
-    ASSERT_TRUE(clicked);
-    auto owned = std::make_unique<ModalLoopPrompter>();
-    ModalLoopPrompter& prompts = *owned;
-    std::vector<bool> aliveWhileAsked;
-    prompts.whileAsked = [&] { aliveWhileAsked.push_back(static_cast<bool>(clicked)); };
-    prompts.ExpectMessage(wxNO);
-    prompts.ExpectMessage(wxYES);
-    std::unique_ptr<Prompter> previous = SetPrompter(std::move(owned));
-    Click(step_, ID_STEP6_AGE);
-    EXPECT_EQ(aliveWhileAsked, (std::vector<bool>{true, true})) << "still inside its click";
-    EXPECT_EQ(prompts.Pending(), 0u);
-    SetPrompter(std::move(previous));
-    PumpEvents();
-    EXPECT_FALSE(clicked) << "destroyed once its click is over";
+    EXPECT_TRUE(
+        ClickedControlOutlivesItsQuestions(step_, ID_STEP6_AGE, [this] { Click(step_, ID_STEP6_AGE); }));
     EXPECT_EQ(BackgroundRows(step_), "10052 Age:\n10053 0\n[10018 Roll Handedness]\n");
 }
 

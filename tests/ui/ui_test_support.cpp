@@ -1,6 +1,7 @@
 #include "ui/ui_test_support.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -13,6 +14,7 @@
 #include <wx/statusbr.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
+#include <wx/weakref.h>
 
 void PumpEvents() {
     if (!wxTheApp)
@@ -139,6 +141,25 @@ std::vector<std::string> ListCtrlRows(const wxListCtrl* list) {
         rows.push_back(row);
     }
     return rows;
+}
+
+bool ClickedControlOutlivesItsQuestions(wxWindow* window, int id, const std::function<void()>& click) {
+    const wxWeakRef<wxWindow> clicked = window->FindWindow(id);
+    EXPECT_TRUE(clicked);
+    auto owned = std::make_unique<ModalLoopPrompter>();
+    ModalLoopPrompter& prompts = *owned;
+    std::vector<bool> aliveWhileAsked;
+    prompts.whileAsked = [&] { aliveWhileAsked.push_back(static_cast<bool>(clicked)); };
+    prompts.ExpectMessage(wxNO);
+    prompts.ExpectMessage(wxYES);
+    std::unique_ptr<Prompter> previous = SetPrompter(std::move(owned));
+    click();
+    EXPECT_EQ(aliveWhileAsked, (std::vector<bool>{true, true})) << "still inside its click";
+    EXPECT_EQ(prompts.Pending(), 0u);
+    SetPrompter(std::move(previous));
+    PumpEvents();
+    EXPECT_FALSE(clicked) << "destroyed once its click is over";
+    return aliveWhileAsked == std::vector<bool>{true, true} && !clicked;
 }
 
 int ModalLoopPrompter::Message(const wxString& message, const wxString& caption, long style) {

@@ -84,3 +84,8 @@ public:
     std::function<void()> whileAsked;
     int Message(const wxString& message, const wxString& caption, long style) override;
 };
+
+// Runs `click`, a click of the control `id` of `window` whose roll asks its accept question twice (No,
+// then Yes), under a ModalLoopPrompter; true when the control was still there at both questions and was
+// gone once the click and the pending deletions were over.
+bool ClickedControlOutlivesItsQuestions(wxWindow* window, int id, const std::function<void()>& click);
