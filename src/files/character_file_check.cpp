@@ -3,8 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "files/character_xml_reader.h"
-
 namespace {
 
 const std::string_view kRoot = "GOREWRIGHT_CHARACTER";

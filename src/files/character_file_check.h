@@ -3,8 +3,12 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <limits>
 
 #include "catalog/catalog_reader.h"
+
+// Lines of a character file may be of any length: a long typed text is read whole.
+constexpr size_t kCharacterFileLineLimit = std::numeric_limits<size_t>::max() - 1;
 
 // The first line (counted from 1) at which `lines` stop having the shape of a character file the program
 // writes; 0 when they are whole. Whole: the XML declaration, the root's opening tag, then only lines the

@@ -2,16 +2,12 @@
 #pragma once
 
 #include <cstddef>
-#include <limits>
 #include <string>
 #include <string_view>
 
 #include "catalog/catalog_reader.h"
 
 struct ClassDataItem;
-
-// Lines of a character file may be of any length: a long typed text is read whole.
-constexpr size_t kCharacterFileLineLimit = std::numeric_limits<size_t>::max() - 1;
 
 // A line reader, not an XML parser: it relies on the writer's one element per line, finds an element by
 // its tag text holding a key, and passes over every line without "</". Text values are appended and list

@@ -6,7 +6,7 @@
 #include "app/program_data.h"
 #include "catalog/race_catalog.h"
 #include "quirks/quirk_flaw.h"
-#include "quirks/quirk_rolls.h"
+#include "quirks/quirk_roll_list.h"
 
 namespace {
 

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "steps/background_gains.h"
+
 // Control and menu ids of the background step window.
 enum FrameStep6Id {
     ID_STEP6_MENU_ABORT = 10008,
@@ -43,17 +45,6 @@ std::optional<ChainButton> ChainButtonFor(int id);
 // count of 0) or for an id outside the chain.
 std::optional<ChainButton> NextRollButton(int rolledId, int32_t motherAlive, int32_t fatherAlive,
                                           int32_t siblings);
-
-// What the quality and birth-order rolls leave for the step's Continue.
-struct BackgroundGains {
-    int32_t momMinorQuirks = 0;
-    int32_t momMajorQuirks = 0;
-    int32_t momQualityBP = 0;
-    int32_t dadMinorQuirks = 0;
-    int32_t dadMajorQuirks = 0;
-    int32_t dadQualityBP = 0;
-    int32_t middleChildQuirks = 0;
-};
 
 // One result row of the window: a caption and a value.
 struct ResultRow {

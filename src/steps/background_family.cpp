@@ -7,7 +7,7 @@
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "catalog/race_catalog.h"
-#include "steps/background_chain.h"
+#include "steps/background_gains.h"
 #include "steps/background_rolls.h"
 #include "steps/roll_protocol.h"
 #include "steps/table_lookup.h"

@@ -5,7 +5,7 @@
 #include "app/numbers.h"
 #include "app/program_data.h"
 #include "app/prompts.h"
-#include "steps/background_chain.h"
+#include "steps/background_gains.h"
 #include "steps/background_rolls.h"
 #include "ui/tree_pushers.h"
 

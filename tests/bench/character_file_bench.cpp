@@ -23,6 +23,7 @@
 #include "catalog/equipment_catalog.h"
 #include "catalog/race_catalog.h"
 #include "files/character_sheet.h"
+#include "files/character_file_check.h"
 #include "files/character_xml_reader.h"
 #include "files/character_xml_writer.h"
 

@@ -12,6 +12,7 @@
 #include "app/character.h"
 #include "catalog/class_catalog.h"
 #include "catalog/race_catalog.h"
+#include "files/character_file_check.h"
 #include "files/character_xml_reader.h"
 #include "files/character_xml_writer.h"
 #include "files/saved_characters.h"

@@ -10,6 +10,7 @@
 #include "app/program_data.h"
 #include "catalog/class_catalog.h"
 #include "catalog/race_catalog.h"
+#include "files/character_file_check.h"
 #include "files/character_xml_reader.h"
 
 namespace {
