@@ -22,8 +22,8 @@
 #include "catalog/class_catalog.h"
 #include "catalog/equipment_catalog.h"
 #include "catalog/race_catalog.h"
-#include "files/character_sheet.h"
 #include "files/character_file_check.h"
+#include "files/character_sheet.h"
 #include "files/character_xml_reader.h"
 #include "files/character_xml_writer.h"
 
