@@ -78,6 +78,7 @@ TEST(CharacterFileCheckTest, TheFirstLineOutOfShapeIsNamed) {
         {"a value line outside a block", kHead + "</NAME>\n+2\n" + kTail, 4},
         {"a value line not closed", kHead + "<VALUE>\n+2\n<AGE>4</AGE>\n" + kTail, 4},
         {"two value lines", kHead + "<VALUE>\n+2\n+3\n</VALUE>\n" + kTail, 4},
+        {"a value line closed by another block", kHead + "<VALUE>\n+2\n</RATE>\n" + kTail, 4},
         {"lines after the end", kHead + kTail + "<RACE>Elf</RACE>\n", 4},
         {"an unfinished tag", kHead + "<AGE\n" + kTail, 3},
     };
