@@ -12,10 +12,9 @@ namespace {
 
 const char* const kSaveCaption = "Save file";
 
-void ReportFailure(const std::filesystem::path& path, const std::string& why) {
-    Prompts().Message(ToWx("The character could not be saved to " + ShortenMiddle(path.string()) + ": " +
-                           why + ". Any earlier file of that name is unchanged."),
-                      kSaveCaption, wxOK | wxICON_ERROR);
+std::string PlainFailureText(const std::string& shownPath, const std::string& why) {
+    return "The character could not be saved to " + shownPath + ": " + why +
+           ". Any earlier file of that name is unchanged.";
 }
 
 } // namespace
@@ -43,7 +42,8 @@ std::string CharacterFileName(const std::string& typedName, const std::string& e
 }
 
 bool SaveCharacterFile(const std::string& folderName, const std::string& typedName,
-                       const std::string& extension, const FileContents& contents) {
+                       const std::string& extension, const FileContents& contents,
+                       const SaveFailureText& failureText) {
     const std::string fileName = CharacterFileName(typedName, extension);
     if (fileName.empty()) {
         Prompts().Message("The character needs a name before it can be saved.", kSaveCaption,
@@ -53,6 +53,11 @@ bool SaveCharacterFile(const std::string& folderName, const std::string& typedNa
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::current_path(ec) / folderName;
     const std::filesystem::path path = folder / fileName;
+    const auto ReportFailure = [&failureText](const std::filesystem::path& path, const std::string& why) {
+        const std::string shown = ShortenMiddle(path.string());
+        Prompts().Message(ToWx(failureText ? failureText(shown, why) : PlainFailureText(shown, why)),
+                          kSaveCaption, wxOK | wxICON_ERROR);
+    };
     if (ec) {
         ReportFailure(path, "the working folder cannot be read");
         return false;

@@ -16,12 +16,17 @@ namespace {
 // Each refusal is followed by a question the user answers, so this only bounds a script that never stops.
 constexpr int kMaxNameTries = 100;
 
+// Where the character files lie; `ec` tells when the working folder cannot be read.
+std::filesystem::path CharacterXMLFolder(std::error_code& ec) {
+    return std::filesystem::current_path(ec) / "CharacterXML";
+}
+
 // Whether saving under `fileName` would replace the file of another character.
 bool TakenByAnother(const std::string& fileName) {
     if (fileName.empty() || fileName == program_data.CharacterFile)
         return false;
     std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::current_path(ec) / "CharacterXML";
+    const std::filesystem::path folder = CharacterXMLFolder(ec);
     return !ec && std::filesystem::exists(folder / fileName, ec);
 }
 
@@ -48,6 +53,8 @@ bool SaveCurrentCharacter(const AskNameAgain& askName) {
     if (!CreateXMLSheet(name))
         return false;
     program_data.CharacterFile = CharacterFileName(name, ".xml");
-    CreateHTMLSheet(name);
+    // A sheet that fails now must not read as if the character were lost: its message names the saved file.
+    std::error_code ec;
+    CreateHTMLSheet(name, CharacterXMLFolder(ec) / program_data.CharacterFile);
     return true;
 }

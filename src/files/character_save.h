@@ -12,5 +12,6 @@ using AskNameAgain = std::function<std::optional<std::string>(const std::string&
 // "CharacterHTML/<file name>.html". When the file exists and is not the character's own file (the one it
 // was opened from or last saved to), asks first (Yes/No): No asks the name again through `askName` and
 // tries again with the answer; a cancelled name question writes nothing and changes nothing. A saved file
-// becomes the character's own. True when the character file was saved.
+// becomes the character's own; a sheet that then fails says that the file was saved and only the sheet
+// was not. True when the character file was saved.
 bool SaveCurrentCharacter(const AskNameAgain& askName);

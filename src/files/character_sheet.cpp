@@ -3,6 +3,7 @@
 #include "app/character.h"
 #include "app/numbers.h"
 #include "app/program_data.h"
+#include "app/text_encoding.h"
 #include "catalog/race_catalog.h"
 #include "files/character_derived_values.h"
 #include "files/character_file_path.h"
@@ -264,9 +265,19 @@ std::string CharacterHTMLText() {
     return std::move(sheet.Text());
 }
 
-bool CreateHTMLSheet(const std::string& characterName) {
-    return SaveCharacterFile("CharacterHTML", characterName, ".html", [](std::string& bytes) {
-        bytes = CharacterHTMLText();
-        return true;
-    });
+bool CreateHTMLSheet(const std::string& characterName, const std::filesystem::path& savedCharacterFile) {
+    SaveFailureText failureText;
+    if (!savedCharacterFile.empty())
+        failureText = [saved = ShortenMiddle(savedCharacterFile.string())](const std::string& shownPath,
+                                                                           const std::string& why) {
+            return "The character was saved to " + saved + ". Only its sheet could not be saved to " +
+                   shownPath + ": " + why + ". Any earlier sheet of that name is unchanged.";
+        };
+    return SaveCharacterFile(
+        "CharacterHTML", characterName, ".html",
+        [](std::string& bytes) {
+            bytes = CharacterHTMLText();
+            return true;
+        },
+        failureText);
 }

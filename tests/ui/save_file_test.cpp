@@ -240,6 +240,24 @@ TEST_F(SaveOverAnotherTest, AFailedFileSaveWritesNoSheet) {
     EXPECT_TRUE(Html("Ada") == sheet);
 }
 
+// The character file is saved; only the sheet fails, and its one message says so.
+TEST_F(SaveOverAnotherTest, AFailedSheetSaysTheFileWasSaved) {
+    std::ofstream("CharacterHTML") << "a file where the folder should be";
+    ScopedPrompter prompts;
+    prompts->ExpectMessage();
+    SaveNamed("Ada", 11);
+    EXPECT_TRUE(HasAge(Xml("Ada"), 11));
+    EXPECT_EQ(program_data.CharacterFile, "Ada.xml");
+    ASSERT_EQ(prompts->Asked().size(), 1u);
+    const fs::path here = fs::current_path(); // short enough to be shown whole
+    EXPECT_EQ(
+        prompts->Asked()[0].message,
+        "The character was saved to " + (here / "CharacterXML" / "Ada.xml").string() +
+            ". Only its sheet could not be saved to " + (here / "CharacterHTML" / "Ada.html").string() +
+            ": the folder CharacterHTML cannot be created. Any earlier sheet of that name is unchanged.");
+    EXPECT_EQ(prompts->Asked()[0].caption, "Save file");
+}
+
 TEST_F(SaveFileTest, ANamedCharacterWithoutRaceOrClassIsSavedSilently) {
     FormMain* main = RunStartUp();
     current_character.CHARACTER_NAME = "Wren/Ash";
