@@ -6,7 +6,8 @@ namespace {
 
 using C = CharacterClass;
 
-const CatalogKind<CharacterClass> kClassKind{"Classes", "*Class.qxf", false, &CharacterClass::ParseCXML};
+const CatalogKind<CharacterClass> kClassKind{CharacterClass::kFolder, "*Class.qxf", false,
+                                             &CharacterClass::ParseCXML};
 
 } // namespace
 

@@ -55,6 +55,8 @@ public:
     // Appends one entry per class file of Classes/ under the working directory (or `startFolder`).
     static void LoadClass();
     static void LoadClass(const std::filesystem::path& startFolder);
+    // The folder below the start folder that holds the class files.
+    static constexpr const char* kFolder = "Classes";
     // Reads one class file into `entry`, up to its "</CHARACTER_CLASS" line.
     static void ParseCXML(const std::filesystem::path& file, CharacterClass& entry);
     static void xmlConvert(std::string_view line, CharacterClass& entry);

@@ -6,7 +6,7 @@ namespace {
 
 using E = CharacterEquip;
 
-const CatalogKind<CharacterEquip> kEquipKind{"Equipment", "*_Equipment.qxf", false,
+const CatalogKind<CharacterEquip> kEquipKind{CharacterEquip::kFolder, "*_Equipment.qxf", false,
                                              &CharacterEquip::ParseEquipXML};
 
 constexpr char kGold[] = "Gold";

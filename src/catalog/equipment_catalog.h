@@ -26,6 +26,8 @@ public:
     // Appends one entry per equipment file of Equipment/ under the working directory (or `startFolder`).
     static void LoadEquip();
     static void LoadEquip(const std::filesystem::path& startFolder);
+    // The folder below the start folder that holds the equipment files.
+    static constexpr const char* kFolder = "Equipment";
     // Reads one equipment file into `entry`, up to its "</CHARACTER_EQUIP" line.
     static void ParseEquipXML(const std::filesystem::path& file, CharacterEquip& entry);
     static void xmlConvert(std::string_view line, CharacterEquip& entry);

@@ -6,7 +6,8 @@ namespace {
 
 using R = CharacterRace;
 
-const CatalogKind<CharacterRace> kRaceKind{"Races", "*_Race.qxf", false, &CharacterRace::ParseRaceXML};
+const CatalogKind<CharacterRace> kRaceKind{CharacterRace::kFolder, "*_Race.qxf", false,
+                                           &CharacterRace::ParseRaceXML};
 
 } // namespace
 

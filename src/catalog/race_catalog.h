@@ -53,6 +53,8 @@ public:
     // Appends one entry per race file of Races/ under the working directory (or `startFolder`).
     static void LoadRace();
     static void LoadRace(const std::filesystem::path& startFolder);
+    // The folder below the start folder that holds the race files.
+    static constexpr const char* kFolder = "Races";
     // Reads one race file into `entry`, up to its "</CHARACTER_RACE" line.
     static void ParseRaceXML(const std::filesystem::path& file, CharacterRace& entry);
     static void xmlConvert(std::string_view line, CharacterRace& entry);

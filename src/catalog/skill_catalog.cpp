@@ -8,8 +8,10 @@ namespace {
 using S = CharacterSkill;
 using P = CharacterSpell;
 
-const CatalogKind<CharacterSkill> kSkillKind{"Skills", "*_Skill.qxf", true, &CharacterSkill::ParseSkillXML};
-const CatalogKind<CharacterSpell> kSpellKind{"Spells", "*_Spell.qxf", false, &CharacterSpell::ParseSpellXML};
+const CatalogKind<CharacterSkill> kSkillKind{CharacterSkill::kFolder, "*_Skill.qxf", true,
+                                             &CharacterSkill::ParseSkillXML};
+const CatalogKind<CharacterSpell> kSpellKind{CharacterSpell::kFolder, "*_Spell.qxf", false,
+                                             &CharacterSpell::ParseSpellXML};
 
 } // namespace
 

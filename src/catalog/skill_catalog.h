@@ -34,6 +34,8 @@ public:
     // then the blank entry read from its "empty.qxf".
     static void LoadSkill();
     static void LoadSkill(const std::filesystem::path& startFolder);
+    // The folder below the start folder that holds the skill files.
+    static constexpr const char* kFolder = "Skills";
     // Reads one skill file into `entry`, up to its "</CHARACTER_SKILL" line.
     static void ParseSkillXML(const std::filesystem::path& file, CharacterSkill& entry);
     static void xmlConvert(std::string_view line, CharacterSkill& entry);
@@ -63,6 +65,8 @@ public:
     // Appends one entry per spell file of Spells/ under the working directory (or `startFolder`).
     static void LoadSpell();
     static void LoadSpell(const std::filesystem::path& startFolder);
+    // The folder below the start folder that holds the spell files.
+    static constexpr const char* kFolder = "Spells";
     // Reads one spell file into `entry`, up to its "</CHARACTER_SPELL" line.
     static void ParseSpellXML(const std::filesystem::path& file, CharacterSpell& entry);
     static void xmlConvert(std::string_view line, CharacterSpell& entry);

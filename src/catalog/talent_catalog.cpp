@@ -8,9 +8,10 @@ namespace {
 using T = CharacterTalent;
 using P = CharacterProf;
 
-const CatalogKind<CharacterTalent> kTalentKind{"Talents", "*_Talent.qxf", true,
+const CatalogKind<CharacterTalent> kTalentKind{CharacterTalent::kFolder, "*_Talent.qxf", true,
                                                &CharacterTalent::ParseTalentXML};
-const CatalogKind<CharacterProf> kProfKind{"Proficiencies", "*_Prof.qxf", true, &CharacterProf::ParseProfXML};
+const CatalogKind<CharacterProf> kProfKind{CharacterProf::kFolder, "*_Prof.qxf", true,
+                                           &CharacterProf::ParseProfXML};
 
 } // namespace
 

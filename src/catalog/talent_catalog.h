@@ -27,6 +27,8 @@ public:
     // then the blank entry read from its "empty.qxf".
     static void LoadTalent();
     static void LoadTalent(const std::filesystem::path& startFolder);
+    // The folder below the start folder that holds the talent files.
+    static constexpr const char* kFolder = "Talents";
     // Reads one talent file into `entry`, in lines of up to 1023 characters, up to its
     // "</CHARACTER_TALENT" line.
     static void ParseTalentXML(const std::filesystem::path& file, CharacterTalent& entry);
@@ -51,6 +53,8 @@ public:
     // `startFolder`), then the blank entry read from its "empty.qxf".
     static void LoadProfs();
     static void LoadProfs(const std::filesystem::path& startFolder);
+    // The folder below the start folder that holds the proficiency files.
+    static constexpr const char* kFolder = "Proficiencies";
     // Reads one proficiency file into `entry`, up to its "</CHARACTER_PROF" line.
     static void ParseProfXML(const std::filesystem::path& file, CharacterProf& entry);
     static void xmlConvert(std::string_view line, CharacterProf& entry);

@@ -27,6 +27,7 @@ FormMain* RunStartUp() {
     if (wxTheApp)
         wxTheApp->SetTopWindow(frame);
     frame->Show(true);
+    ReportMissingCatalogueFolders();
     return frame;
 }
 

@@ -53,6 +53,59 @@ TEST_F(StartUpTest, OpensTheMainWindowWithEmptySlotsAndNoStepOpen) {
     }
 }
 
+// Started in the wrong folder the race list is empty: the start-up says which catalogue folders are
+// missing, once, and goes on. Folders that are there, even empty, are not named.
+TEST_F(StartUpTest, SaysOnceWhichCatalogueFoldersAreMissing) {
+    const struct {
+        const char* what;
+        std::vector<std::string> present; // copied from the sample set; "*" for all of it
+        bool emptyFolders;                // the seven folders made empty first
+        const char* missing;              // as listed; null: no message
+    } cases[] = {
+        {"an empty folder", {}, false, "Races, Classes, Skills, Spells, Talents, Proficiencies, Equipment"},
+        {"the sample data", {"*"}, false, nullptr},
+        {"seven empty folders", {}, true, nullptr},
+        {"only the races", {"Races"}, false, "Classes, Skills, Spells, Talents, Proficiencies, Equipment"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScopedTempDir dir;
+        if (c.emptyFolders) {
+            for (const char* folder :
+                 {"Races", "Classes", "Skills", "Spells", "Talents", "Proficiencies", "Equipment"})
+                std::filesystem::create_directory(folder);
+        }
+        for (const std::string& folder : c.present) {
+            if (folder == "*")
+                std::filesystem::copy(SampleCatalogs(), dir.path(), std::filesystem::copy_options::recursive);
+            else
+                std::filesystem::copy(SampleCatalogs() / folder, dir.path() / folder,
+                                      std::filesystem::copy_options::recursive);
+        }
+        ScopedPrompter prompts;
+        if (c.missing)
+            prompts->ExpectMessage();
+        testing::internal::CaptureStdout();
+        FormMain* frame = RunStartUp();
+        testing::internal::GetCapturedStdout();
+        ASSERT_NE(frame, nullptr);
+        EXPECT_TRUE(frame->IsShown());
+        if (!c.missing) {
+            EXPECT_TRUE(prompts->Asked().empty());
+        } else {
+            ASSERT_EQ(prompts->Asked().size(), 1u);
+            EXPECT_EQ(prompts->Asked()[0].caption, "Catalogues");
+            EXPECT_EQ(prompts->Asked()[0].message,
+                      "Brindlekit reads its catalogues from the folder it is started in, \"" +
+                          std::filesystem::current_path().string() +
+                          "\". These catalogue folders are missing there: " + c.missing +
+                          ". Their catalogues are empty; start Brindlekit in a folder that holds them.");
+        }
+        CloseAllWindows();
+        ClearCatalogues();
+    }
+}
+
 TEST(FrameSlotTest, KeepsItsValueButNeverReachesADestroyedWindow) {
     FrameSlot slot;
     auto* frame = new wxFrame(nullptr, wxID_ANY, "slot"); // owned by wx
