@@ -53,27 +53,27 @@ bool SaveCharacterFile(const std::string& folderName, const std::string& typedNa
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::current_path(ec) / folderName;
     const std::filesystem::path path = folder / fileName;
-    const auto ReportFailure = [&failureText](const std::filesystem::path& path, const std::string& why) {
+    const auto reportFailure = [&failureText, &path](const std::string& why) {
         const std::string shown = ShortenMiddle(path.string());
         Prompts().Message(ToWx(failureText ? failureText(shown, why) : PlainFailureText(shown, why)),
                           kSaveCaption, wxOK | wxICON_ERROR);
     };
     if (ec) {
-        ReportFailure(path, "the working folder cannot be read");
+        reportFailure("the working folder cannot be read");
         return false;
     }
     std::filesystem::create_directory(folder, ec);
     if (ec || !std::filesystem::is_directory(folder, ec)) {
-        ReportFailure(path, "the folder " + folderName + " cannot be created");
+        reportFailure("the folder " + folderName + " cannot be created");
         return false;
     }
     std::string bytes;
     if (!contents(bytes)) {
-        ReportFailure(path, "the file's contents could not be made");
+        reportFailure("the file's contents could not be made");
         return false;
     }
     if (!WriteFileReplacing(path.string(), bytes)) {
-        ReportFailure(path, "the file cannot be written");
+        reportFailure("the file cannot be written");
         return false;
     }
     return true;
